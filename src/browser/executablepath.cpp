@@ -1,0 +1,9 @@
+#include "executablepath.h"
+
+#include <QFile>
+
+QString currentExecutablePath()
+{
+    // /proc/self/exe is the kernel's own record of the image this process runs.
+    return QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+}

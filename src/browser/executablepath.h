@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The full path of the running executable as the system reports it for this
+// process (links resolved), so that an installed link finds the real program folder.
+QString currentExecutablePath();
