@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "applicationicon.h"
 #include "errorreport.h"
 #include "form1definition.h"
 #include "pageaddresses.h"
@@ -18,6 +19,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), WebBrowser1(new WebBrowse
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Definition::caption.toString());
+    setWindowIcon(Tagovnik::applicationIcon());
     setCentralWidget(WebBrowser1);
     applyScaling();
 

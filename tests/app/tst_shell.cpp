@@ -58,6 +58,7 @@ private Q_SLOTS:
         QCOMPARE(form.windowTitle(), u"Tagovnik"_s);
         QCOMPARE(Application::title(), u"Tagovnik 2.1"_s);
         QCOMPARE(form.font().family(), u"Tahoma"_s);
+        QVERIFY(form.windowIcon().availableSizes().contains(QSize(48, 48)));
         QCOMPARE(form.WebBrowser1->objectName(), u"WebBrowser1"_s);
         QCOMPARE(form.centralWidget(), form.WebBrowser1);
         // The navigation was accepted before the window was shown.
