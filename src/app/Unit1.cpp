@@ -1,10 +1,14 @@
 #include "Unit1.h"
 
+#include "actionmanager.h"
 #include "applicationicon.h"
+#include "error.h"
 #include "errorreport.h"
 #include "form1definition.h"
+#include "idleevaluator.h"
 #include "pageaddresses.h"
-#include "error.h"
+#include "printdialog.h"
+#include "shortcutdispatcher.h"
 #include "webbrowser.h"
 #include "windowfont.h"
 #include "windowscaling.h"
@@ -14,13 +18,19 @@
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
+using namespace Tagovnik;
+using PageAddresses::RemotePage;
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent), WebBrowser1(new WebBrowser(this))
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent), WebBrowser1(new WebBrowser(this)),
+      m_printDialog(std::make_unique<PrintDialog>()), m_shortcuts(new ShortcutDispatcher(*this)),
+      m_idleEvaluator(new IdleEvaluator(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Definition::caption.toString());
-    setWindowIcon(Tagovnik::applicationIcon());
+    setWindowIcon(applicationIcon());
     setCentralWidget(WebBrowser1);
+    createCommands();
     applyScaling();
 
     // A failure of the creation handler is reported at once, and start-up goes on.
@@ -32,6 +42,31 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), WebBrowser1(new WebBrowse
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::createCommands()
+{
+    QList<ActionManager *> lists;
+    for (const auto &list : Form1Definition::commandLists()) {
+        lists.append(new ActionManager(list.name.toString(), list.images,
+                                       list.styleName.toString(), this));
+        m_shortcuts->addList(*lists.constLast());
+    }
+    ActionManager1 = lists.at(0);
+    ActionManager2 = lists.at(1);
+    ActionManager3 = lists.at(2);
+
+    for (const auto &row : Form1Definition::commands()) {
+        Command *command = lists.at(row.list)->addCommand(
+            row.name.toString(), row.kind,
+            {row.category.toString(), row.caption.toString(), row.hint.toString(), row.imageIndex,
+             row.shortcut.key() ? QKeySequence(row.shortcut) : QKeySequence()},
+            row.autoCheck);
+        if (row.onExecute)
+            command->setOnExecute([this, handler = row.onExecute] { (this->*handler)(); });
+        if (row.kind == CommandKind::TPrintDlg)
+            command->setStandardBehaviour([this] { m_printDialog->execute(this, printablePage()); });
+    }
+}
 
 void TForm1::applyScaling()
 {
@@ -58,8 +93,117 @@ void TForm1::showOnStart()
     showMaximized();
 }
 
+BrowserPane &TForm1::browserPane()
+{
+    return *WebBrowser1;
+}
+
+PrintablePage &TForm1::printablePage()
+{
+    return *WebBrowser1;
+}
+
 void TForm1::FormCreate(QObject *sender)
 {
     Q_UNUSED(sender);
     WebBrowser1->navigate(PageAddresses::homePage());
+}
+
+// Each handler does exactly one thing and keeps nothing: addresses are resolved
+// immediately before navigating.
+
+void TForm1::Action6Execute()
+{
+    browserPane().goBack();
+}
+
+void TForm1::akzualizovatExecute()
+{
+    browserPane().refresh();
+}
+
+void TForm1::VpredExecute()
+{
+    browserPane().goForward();
+}
+
+void TForm1::stopExecute()
+{
+    browserPane().stop();
+}
+
+void TForm1::web1Execute()
+{
+    browserPane().navigate(PageAddresses::homePage());
+}
+
+void TForm1::web2Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::OnlineEdition));
+}
+
+void TForm1::web3Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::MakerSite));
+}
+
+void TForm1::web4Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::CssProject));
+}
+
+void TForm1::web5Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::Support));
+}
+
+void TForm1::web6Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::Tips));
+}
+
+void TForm1::Action2Execute()
+{
+    // The command has just flipped its check mark; the pane follows it.
+    browserPane().setOffline(ActionManager1->command(u"Action2"_s)->isChecked());
+}
+
+void TForm1::AktualizaceExecute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::NationalUpdate));
+}
+
+void TForm1::Action1Execute()
+{
+    browserPane().navigate(PageAddresses::recommendPage());
+}
+
+void TForm1::Action3Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::Help));
+}
+
+void TForm1::Action4Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::About));
+}
+
+void TForm1::Action7Execute()
+{
+    close();
+}
+
+void TForm1::domuExecute()
+{
+    browserPane().navigate(PageAddresses::homePage());
+}
+
+void TForm1::Action5Execute()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::Update));
+}
+
+void TForm1::Ribbon1HelpButtonClick()
+{
+    browserPane().navigate(PageAddresses::remotePage(RemotePage::Help));
 }

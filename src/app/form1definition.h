@@ -1,7 +1,15 @@
 #pragma once
 
+#include "commandkind.h"
+#include "imagelistid.h"
+
+#include <QKeyCombination>
 #include <QSize>
 #include <QStringView>
+
+#include <span>
+
+class TForm1;
 
 // The main window's definition: every component with its captions, sizes and
 // bindings, read when the window is built. The program's behaviour lies in this
@@ -16,5 +24,32 @@ inline constexpr int fontPixelHeight = 11;
 // The height of the digit "0" in the window font when the window was designed.
 inline constexpr int designTextHeight = 13;
 inline constexpr int designPixelsPerInch = 96;
+
+// The command lists, in creation order: the order in which shortcuts are looked up.
+struct CommandListDefinition
+{
+    QStringView name;
+    Tagovnik::ImageListId images;
+    QStringView styleName;
+};
+
+using Handler = void (TForm1::*)();
+
+struct CommandDefinition
+{
+    int list; // index into commandLists()
+    QStringView name;
+    Tagovnik::CommandKind kind;
+    QStringView category;
+    QStringView caption;
+    QStringView hint;
+    int imageIndex;
+    QKeyCombination shortcut; // Qt::Key(0): none
+    bool autoCheck;
+    Handler onExecute; // nullptr for the standard commands
+};
+
+std::span<const CommandListDefinition> commandLists();
+std::span<const CommandDefinition> commands();
 
 } // namespace Form1Definition

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace Tagovnik {
+
+class ActionManager;
+
+// Matches key presses against the commands' shortcuts. The focused control is
+// offered a key first (the web engine claims the keys it handles itself through
+// ShortcutOverride); a key that reaches a window unclaimed is looked up in the
+// main window's command lists, in creation order. A key that a command took is
+// not delivered as a key press; any other goes on as usual.
+class ShortcutDispatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShortcutDispatcher(QWidget &mainWindow);
+    ~ShortcutDispatcher() override;
+
+    void addList(ActionManager &list);
+
+    // Asks each list in turn: its first command with this shortcut executes, and
+    // the key is handled when that execution did something.
+    bool dispatch(QKeyCombination combination) const;
+
+    // The key with the Shift, Ctrl and Alt state, as shortcuts are written.
+    static QKeyCombination combinationOf(const QKeyEvent &event);
+
+    // While the right Alt key is held as AltGr, no combination triggers a command.
+    bool isAltGrHeld() const { return m_altGrHeld; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool reachedWindowUnclaimed(QObject *watched) const;
+
+    QWidget &m_mainWindow;
+    QList<ActionManager *> m_lists;
+    bool m_altGrHeld = false;
+    std::optional<QKeyCombination> m_takenKey;
+};
+
+} // namespace Tagovnik
