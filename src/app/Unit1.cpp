@@ -30,6 +30,9 @@ TForm1::TForm1(QWidget *parent)
     setWindowTitle(Form1Definition::caption.toString());
     setWindowIcon(applicationIcon());
     setCentralWidget(WebBrowser1);
+    // Keys go to the browser pane first when it has the focus.
+    m_shortcuts->setFocusedControlClaim(
+        [this](const QKeyEvent &key) { return WebBrowser1->claimsKey(key); });
     createCommands();
     applyScaling();
 
@@ -47,8 +50,8 @@ void TForm1::createCommands()
 {
     QList<ActionManager *> lists;
     for (const auto &list : Form1Definition::commandLists()) {
-        lists.append(new ActionManager(list.name.toString(), list.images,
-                                       list.styleName.toString(), this));
+        lists.append(
+            new ActionManager(list.name.toString(), list.images, list.styleName.toString(), this));
         m_shortcuts->addList(*lists.constLast());
     }
     ActionManager1 = lists.at(0);
@@ -64,15 +67,16 @@ void TForm1::createCommands()
         if (row.onExecute)
             command->setOnExecute([this, handler = row.onExecute] { (this->*handler)(); });
         if (row.kind == CommandKind::TPrintDlg)
-            command->setStandardBehaviour([this] { m_printDialog->execute(this, printablePage()); });
+            command->setStandardBehaviour(
+                [this] { m_printDialog->execute(this, printablePage()); });
     }
 }
 
 void TForm1::applyScaling()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const int ppi = screen ? qRound(screen->logicalDotsPerInchY())
-                           : Form1Definition::designPixelsPerInch;
+    const int ppi =
+        screen ? qRound(screen->logicalDotsPerInchY()) : Form1Definition::designPixelsPerInch;
     setFont(windowFont(WindowScaling::fontPixelHeight(Form1Definition::fontPixelHeight, ppi)));
     m_scaleRatio = WindowScaling::ratio(qRound(QFontMetricsF(font()).height()),
                                         Form1Definition::designTextHeight);

@@ -14,8 +14,7 @@ void reportError(const QString &message)
     if (QWidget *grabber = QWidget::keyboardGrabber())
         grabber->releaseKeyboard();
 
-    QMessageBox box(QMessageBox::Critical, Application::title(),
-                    ErrorMessage::forDisplay(message), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, Application::title(), ErrorMessage::forDisplay(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

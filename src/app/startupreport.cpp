@@ -18,8 +18,8 @@ CodeLocation CodeLocation::of(const void *code)
     Dl_info info{};
     if (code && dladdr(code, &info) && info.dli_fname) {
         return {QFileInfo(QString::fromLocal8Bit(info.dli_fname)).fileName(),
-                reinterpret_cast<std::uintptr_t>(code)
-                    - reinterpret_cast<std::uintptr_t>(info.dli_fbase)};
+                reinterpret_cast<std::uintptr_t>(code) -
+                    reinterpret_cast<std::uintptr_t>(info.dli_fbase)};
     }
     return {QFileInfo(currentExecutablePath()).fileName(), 0};
 }

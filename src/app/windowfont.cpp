@@ -13,8 +13,8 @@ static void registerBundledTahoma()
         const QString family = Form1Definition::fontFamily.toString();
         if (QFontInfo(QFont(family)).family() == family)
             return true;
-        for (const QString &file : {u"/usr/share/wine/fonts/tahoma.ttf"_s,
-                                    u"/usr/share/wine/fonts/tahomabd.ttf"_s})
+        for (const QString &file :
+             {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s})
             QFontDatabase::addApplicationFont(file);
         return true;
     }();

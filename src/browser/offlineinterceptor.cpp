@@ -7,9 +7,9 @@ using namespace Qt::StringLiterals;
 bool OfflineInterceptor::isLocal(const QUrl &url)
 {
     // An allow-list: a scheme we do not know might reach the network.
-    static const QStringList localSchemes = {u"file"_s,   u"qrc"_s,          u"data"_s,
-                                             u"blob"_s,   u"about"_s,        u"chrome-error"_s,
-                                             u"chrome"_s, u"devtools"_s,     u"view-source"_s};
+    static const QStringList localSchemes = {u"file"_s,   u"qrc"_s,      u"data"_s,
+                                             u"blob"_s,   u"about"_s,    u"chrome-error"_s,
+                                             u"chrome"_s, u"devtools"_s, u"view-source"_s};
     return localSchemes.contains(url.scheme());
 }
 

@@ -51,9 +51,9 @@ QString remotePage(RemotePage page, const RemoteHosts &hosts)
     case RemotePage::Help:
         return http + hosts.international + u"/help/index.php?act=kb&code=cat&id=3";
     case RemotePage::About:
-        return http + hosts.international
-               + u"/index.php?page=shop.product_details&flypage=flypage&product_id=2"
-                 u"&category_id=2&manufacturer_id=0&option=com_supacart&Itemid=110";
+        return http + hosts.international +
+               u"/index.php?page=shop.product_details&flypage=flypage&product_id=2"
+               u"&category_id=2&manufacturer_id=0&option=com_supacart&Itemid=110";
     case RemotePage::Update:
         return http + hosts.international + versions;
     case RemotePage::NationalUpdate:
@@ -67,8 +67,8 @@ QString remotePage(RemotePage page, const RemoteHosts &hosts)
     case RemotePage::Support:
         return http + hosts.national + u"/help";
     case RemotePage::Tips:
-        return http + hosts.nationalAlternative
-               + u"/index.php?option=com_alphacontent&section=13&cat=37&Itemid=130";
+        return http + hosts.nationalAlternative +
+               u"/index.php?option=com_alphacontent&section=13&cat=37&Itemid=130";
     }
     Q_UNREACHABLE();
     return {};

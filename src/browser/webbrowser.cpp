@@ -2,7 +2,9 @@
 
 #include "error.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -89,6 +91,21 @@ void WebBrowser::setOffline(bool offline)
 void WebBrowser::printPage(QPrinter &printer)
 {
     m_view->print(&printer);
+}
+
+bool WebBrowser::claimsKey(const QKeyEvent &event) const
+{
+    if (!isAncestorOf(QApplication::focusWidget()))
+        return false;
+    static constexpr QKeySequence::StandardKey editingKeys[] = {
+        QKeySequence::Copy, QKeySequence::Cut,  QKeySequence::Paste,
+        QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll,
+    };
+    for (QKeySequence::StandardKey key : editingKeys) {
+        if (event.matches(key))
+            return true;
+    }
+    return false;
 }
 
 void WebBrowser::printFinished(bool success)

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -28,6 +29,10 @@ public:
     void setOffline(bool offline) override;
 
     void printPage(QPrinter &printer) override;
+
+    // Whether the engine takes this key for itself while the pane has the focus:
+    // its editing keys (copy, cut, paste, undo, redo, select all).
+    bool claimsKey(const QKeyEvent &event) const;
 
     // For tests and the window: the engine's view inside the pane.
     QWebEngineView *view() const { return m_view; }

@@ -6,9 +6,7 @@
 
 namespace Tagovnik {
 
-PrintDialog::PrintDialog() : m_printer(QPrinter::HighResolution)
-{
-}
+PrintDialog::PrintDialog() : m_printer(QPrinter::HighResolution) {}
 
 void PrintDialog::configure(QPrintDialog &dialog)
 {

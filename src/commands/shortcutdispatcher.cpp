@@ -73,7 +73,10 @@ bool ShortcutDispatcher::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::ShortcutOverride:
         if (reachedWindowUnclaimed(watched)) {
-            const QKeyCombination combination = combinationOf(*static_cast<QKeyEvent *>(event));
+            const auto &key = *static_cast<QKeyEvent *>(event);
+            if (m_focusedControlClaims && m_focusedControlClaims(key))
+                break;
+            const QKeyCombination combination = combinationOf(key);
             // Marked before running: a failing command has still taken the key.
             m_takenKey = combination;
             if (!dispatch(combination))

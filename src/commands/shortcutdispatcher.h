@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QKeyEvent;
@@ -28,6 +29,11 @@ public:
 
     void addList(ActionManager &list);
 
+    // Asked before the lists: whether the focused control takes this key for
+    // itself. Controls that host their own key handling (the web engine) say so here.
+    using KeyClaim = std::function<bool(const QKeyEvent &)>;
+    void setFocusedControlClaim(KeyClaim claim) { m_focusedControlClaims = std::move(claim); }
+
     // Asks each list in turn: its first command with this shortcut executes, and
     // the key is handled when that execution did something.
     bool dispatch(QKeyCombination combination) const;
@@ -46,6 +52,7 @@ private:
 
     QWidget &m_mainWindow;
     QList<ActionManager *> m_lists;
+    KeyClaim m_focusedControlClaims;
     bool m_altGrHeld = false;
     std::optional<QKeyCombination> m_takenKey;
 };

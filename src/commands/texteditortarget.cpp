@@ -12,8 +12,8 @@ namespace Tagovnik::TextEditorTarget {
 QWidget *focused()
 {
     QWidget *widget = QApplication::focusWidget();
-    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QTextEdit *>(widget)
-        || qobject_cast<QPlainTextEdit *>(widget))
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QTextEdit *>(widget) ||
+        qobject_cast<QPlainTextEdit *>(widget))
         return widget;
     return nullptr;
 }

@@ -31,8 +31,8 @@ public:
             if (!box)
                 return;
             // Closing it at once means every visible box we meet is a new one.
-            m_seen.append({box->windowTitle(), box->text(), box->icon(),
-                           int(box->buttons().size()), box->parentWidget()});
+            m_seen.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
+                           box->parentWidget()});
             box->done(QMessageBox::Ok);
         });
         m_poll.start(20);

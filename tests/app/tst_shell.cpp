@@ -62,8 +62,9 @@ private Q_SLOTS:
         QCOMPARE(form.WebBrowser1->objectName(), u"WebBrowser1"_s);
         QCOMPARE(form.centralWidget(), form.WebBrowser1);
         // The navigation was accepted before the window was shown.
-        QTRY_COMPARE(form.WebBrowser1->view()->url(),
-                 QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + u"/index.html"_s));
+        QTRY_COMPARE(
+            form.WebBrowser1->view()->url(),
+            QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + u"/index.html"_s));
 
         form.showOnStart();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -119,14 +120,16 @@ private Q_SLOTS:
     void fatalTextFollowsTheFixedPattern()
     {
         const CodeLocation where{u"tagovnik"_s, 0x1a2b0};
-        QCOMPARE(fatalStartupText(u"EOleSysError"_s, where, u"Class not registered"_s),
-                 u"Exception EOleSysError in module tagovnik at 0001A2B0.\nClass not registered.\n"_s);
+        QCOMPARE(
+            fatalStartupText(u"EOleSysError"_s, where, u"Class not registered"_s),
+            u"Exception EOleSysError in module tagovnik at 0001A2B0.\nClass not registered.\n"_s);
         QCOMPARE(fatalStartupText(u"EOleError"_s, where, u"Done."_s),
                  u"Exception EOleError in module tagovnik at 0001A2B0.\nDone.\n"_s);
         QCOMPARE(fatalStartupText(u"EOleError"_s, where, QString()),
                  u"Exception EOleError in module tagovnik at 0001A2B0.\n\n"_s);
         // The location names the module that holds the code, without its folder.
-        const CodeLocation here = CodeLocation::of(reinterpret_cast<const void *>(&fatalStartupText));
+        const CodeLocation here =
+            CodeLocation::of(reinterpret_cast<const void *>(&fatalStartupText));
         QCOMPARE(here.moduleName, u"tst_shell"_s);
         QVERIFY(here.offset > 0);
     }

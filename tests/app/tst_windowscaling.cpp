@@ -34,8 +34,9 @@ private Q_SLOTS:
     void restoredPlacementIsCentredOnTheWorkArea()
     {
         const QRect desktop(0, 0, 1920, 1080);
-        QCOMPARE(WindowScaling::centredPlacement(QSize(1279, 691), QRect(0, 0, 1920, 1040), desktop),
-                 QPoint(320, 174));
+        QCOMPARE(
+            WindowScaling::centredPlacement(QSize(1279, 691), QRect(0, 0, 1920, 1040), desktop),
+            QPoint(320, 174));
         // Integer division, and never before the desktop's edges.
         QCOMPARE(WindowScaling::centredPlacement(QSize(1280, 700), QRect(0, 0, 1024, 600), desktop),
                  QPoint(0, 0));

@@ -15,7 +15,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("letter") << u"Chyba"_s << u"Chyba."_s;
         QTest::newRow("digit") << u"Code 42"_s << u"Code 42."_s;
-        QTest::newRow("Czech letter") << u"Nelze otevřít soubor ř"_s << u"Nelze otevřít soubor ř."_s;
+        QTest::newRow("Czech letter")
+            << u"Nelze otevřít soubor ř"_s << u"Nelze otevřít soubor ř."_s;
         QTest::newRow("period") << u"Done."_s << u"Done."_s;
         QTest::newRow("bracket") << u"Failed (see log)"_s << u"Failed (see log)"_s;
         QTest::newRow("exclamation") << u"Stop!"_s << u"Stop!"_s;

@@ -16,13 +16,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("homePage");
         QTest::newRow("root folder") << u"/tagovnik"_s << u"/index.html"_s;
-        QTest::newRow("installed") << u"/usr/lib/tagovnik/tagovnik"_s
-                                   << u"/usr/lib/tagovnik/index.html"_s;
+        QTest::newRow("installed")
+            << u"/usr/lib/tagovnik/tagovnik"_s << u"/usr/lib/tagovnik/index.html"_s;
         QTest::newRow("spaces and Czech letters, unescaped")
             << u"/home/jiří/Moje programy/Tagovník 2.1/tagovnik"_s
             << u"/home/jiří/Moje programy/Tagovník 2.1/index.html"_s;
-        QTest::newRow("reserved URL characters stay") << u"/opt/a#b%20c?d/tagovnik"_s
-                                                      << u"/opt/a#b%20c?d/index.html"_s;
+        QTest::newRow("reserved URL characters stay")
+            << u"/opt/a#b%20c?d/tagovnik"_s << u"/opt/a#b%20c?d/index.html"_s;
         QTest::newRow("no separator at all") << u"tagovnik"_s << u"index.html"_s;
         QTest::newRow("case kept") << u"/Opt/TAGOVNIK"_s << u"/Opt/index.html"_s;
     }

@@ -27,7 +27,10 @@ class TestWebBrowser : public QObject
         return loaded.constFirst().constFirst().toBool();
     }
 
-    static QByteArray page(const char *title) { return QByteArray("<html><title>") + title + "</title><body>" + title + "</body></html>"; }
+    static QByteArray page(const char *title)
+    {
+        return QByteArray("<html><title>") + title + "</title><body>" + title + "</body></html>";
+    }
 
 private Q_SLOTS:
     void initTestCase()

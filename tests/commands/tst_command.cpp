@@ -92,7 +92,8 @@ private Q_SLOTS:
 
     void autoCheckFlipsBeforeTheHandlerRuns()
     {
-        Command *offline = list.addCommand(u"Action2"_s, CommandKind::TAction, {{}, u"Offline"_s, {}, -1, {}}, true);
+        Command *offline = list.addCommand(u"Action2"_s, CommandKind::TAction,
+                                           {{}, u"Offline"_s, {}, -1, {}}, true);
         QList<bool> seen;
         offline->setOnExecute([&] { seen << offline->isChecked(); });
         offline->execute();
@@ -102,7 +103,8 @@ private Q_SLOTS:
 
     void suspendedListDoesNothingAndRestoresOnResume()
     {
-        ActionManager customised(u"ActionManager1"_s, ImageListId::ImageList1, u"Ribbon - Silver"_s);
+        ActionManager customised(u"ActionManager1"_s, ImageListId::ImageList1,
+                                 u"Ribbon - Silver"_s);
         ActionManager other(u"ActionManager3"_s, ImageListId::ImageList3, u"Platform Default"_s);
         Command *back = customised.addCommand(u"Action6"_s, CommandKind::TAction, {});
         Command *paste = customised.addCommand(u"EditPaste1"_s, CommandKind::TEditPaste, {});

@@ -14,7 +14,10 @@ public:
     QStringList calls;
     QPrinter *printedOn = nullptr;
 
-    void navigate(const QString &address) override { calls << QStringLiteral("navigate ") + address; }
+    void navigate(const QString &address) override
+    {
+        calls << QStringLiteral("navigate ") + address;
+    }
     void goBack() override { calls << QStringLiteral("goBack"); }
     void goForward() override { calls << QStringLiteral("goForward"); }
     void refresh() override { calls << QStringLiteral("refresh"); }

@@ -31,7 +31,8 @@ void LoopbackHttpServer::answer(QTcpSocket *socket)
     if (!request.contains("\r\n\r\n"))
         return; // the rest of the header is still on its way
     const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
-    const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
+    const QString path =
+        requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
     m_requested.append(path);
 
     const bool found = m_pages.contains(path);
