@@ -3,6 +3,8 @@
 #include "startup.h"
 #include "webenginesandbox.h"
 
+using namespace Tagovnik;
+
 int main(int argc, char *argv[])
 {
     disableWebEngineSandboxWhenRoot();

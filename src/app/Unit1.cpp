@@ -18,7 +18,9 @@
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
-using namespace Tagovnik;
+
+namespace Tagovnik {
+
 using PageAddresses::RemotePage;
 
 TForm1::TForm1(QWidget *parent)
@@ -211,3 +213,5 @@ void TForm1::Ribbon1HelpButtonClick()
 {
     browserPane().navigate(PageAddresses::remotePage(RemotePage::Help));
 }
+
+} // namespace Tagovnik

@@ -4,16 +4,15 @@
 
 #include <memory>
 
-class BrowserPane;
-class PrintablePage;
-class WebBrowser;
-
 namespace Tagovnik {
+
 class ActionManager;
+class BrowserPane;
 class IdleEvaluator;
+class PrintablePage;
 class PrintDialog;
 class ShortcutDispatcher;
-} // namespace Tagovnik
+class WebBrowser;
 
 // The main window: the browser pane below the command surface. Its components
 // and their settings come from Form1Definition; each handler does one thing.
@@ -33,12 +32,12 @@ public:
     QSize scaledClientSize() const;
 
     WebBrowser *const WebBrowser1;
-    Tagovnik::ActionManager *ActionManager1 = nullptr;
-    Tagovnik::ActionManager *ActionManager2 = nullptr;
-    Tagovnik::ActionManager *ActionManager3 = nullptr;
+    ActionManager *ActionManager1 = nullptr;
+    ActionManager *ActionManager2 = nullptr;
+    ActionManager *ActionManager3 = nullptr;
 
-    Tagovnik::ShortcutDispatcher &shortcuts() const { return *m_shortcuts; }
-    Tagovnik::IdleEvaluator &idleEvaluator() const { return *m_idleEvaluator; }
+    ShortcutDispatcher &shortcuts() const { return *m_shortcuts; }
+    IdleEvaluator &idleEvaluator() const { return *m_idleEvaluator; }
 
     // Runs once construction is complete, before the window is shown.
     void FormCreate(QObject *sender);
@@ -73,7 +72,9 @@ private:
     void createCommands();
 
     double m_scaleRatio = 1.0;
-    std::unique_ptr<Tagovnik::PrintDialog> m_printDialog;
-    Tagovnik::ShortcutDispatcher *m_shortcuts = nullptr;
-    Tagovnik::IdleEvaluator *m_idleEvaluator = nullptr;
+    std::unique_ptr<PrintDialog> m_printDialog;
+    ShortcutDispatcher *m_shortcuts = nullptr;
+    IdleEvaluator *m_idleEvaluator = nullptr;
 };
+
+} // namespace Tagovnik

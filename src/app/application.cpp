@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(u"tagovnik"_s);
@@ -29,3 +31,5 @@ bool Application::notify(QObject *receiver, QEvent *event)
     }
     return true;
 }
+
+} // namespace Tagovnik

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace Tagovnik {
+
 class Error;
 
 // The application object. Every error that escapes the handling of an event is
@@ -18,3 +20,5 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
+
+} // namespace Tagovnik

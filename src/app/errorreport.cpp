@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+namespace Tagovnik {
+
 void reportError(const QString &message)
 {
     // A half-done drag or press is abandoned, so the box can take the mouse.
@@ -18,3 +20,5 @@ void reportError(const QString &message)
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
+
+} // namespace Tagovnik

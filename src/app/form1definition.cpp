@@ -2,8 +2,7 @@
 
 #include "Unit1.h"
 
-using Tagovnik::CommandKind;
-using Tagovnik::ImageListId;
+namespace Tagovnik {
 
 namespace Form1Definition {
 
@@ -57,3 +56,5 @@ std::span<const CommandDefinition> commands()
 }
 
 } // namespace Form1Definition
+
+} // namespace Tagovnik

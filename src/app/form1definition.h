@@ -9,6 +9,8 @@
 
 #include <span>
 
+namespace Tagovnik {
+
 class TForm1;
 
 // The main window's definition: every component with its captions, sizes and
@@ -29,7 +31,7 @@ inline constexpr int designPixelsPerInch = 96;
 struct CommandListDefinition
 {
     QStringView name;
-    Tagovnik::ImageListId images;
+    ImageListId images;
     QStringView styleName;
 };
 
@@ -39,7 +41,7 @@ struct CommandDefinition
 {
     int list; // index into commandLists()
     QStringView name;
-    Tagovnik::CommandKind kind;
+    CommandKind kind;
     QStringView category;
     QStringView caption;
     QStringView hint;
@@ -53,3 +55,5 @@ std::span<const CommandListDefinition> commandLists();
 std::span<const CommandDefinition> commands();
 
 } // namespace Form1Definition
+
+} // namespace Tagovnik

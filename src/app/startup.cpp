@@ -4,6 +4,8 @@
 #include "application.h"
 #include "startupreport.h"
 
+namespace Tagovnik {
+
 int runProgram(Application &application,
                const std::function<std::unique_ptr<TForm1>()> &createMainWindow)
 {
@@ -17,3 +19,5 @@ int runProgram(Application &application,
     }
     return application.exec();
 }
+
+} // namespace Tagovnik

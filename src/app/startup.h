@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+namespace Tagovnik {
+
 class Application;
 class TForm1;
 
@@ -11,3 +13,5 @@ class TForm1;
 // with the fatal start-up report and exit code 1.
 int runProgram(Application &application,
                const std::function<std::unique_ptr<TForm1>()> &createMainWindow);
+
+} // namespace Tagovnik

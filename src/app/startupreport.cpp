@@ -13,6 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 CodeLocation CodeLocation::of(const void *code)
 {
     Dl_info info{};
@@ -57,3 +59,5 @@ void showFatalStartupReport(const std::exception &error)
     QMessageBox box(QMessageBox::Critical, u"Application Error"_s, text, QMessageBox::Ok);
     box.exec();
 }
+
+} // namespace Tagovnik

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <exception>
 
+namespace Tagovnik {
+
 // Where a piece of code lies: the file name of the module that holds it (no
 // folder) and its offset from the module's start.
 struct CodeLocation
@@ -22,3 +24,5 @@ QString fatalStartupText(const QString &kindName, const CodeLocation &location,
 // The fatal start-up report for an error that escaped start-up: a box without
 // owner, caption "Application Error". Returns when the user has dismissed it.
 void showFatalStartupReport(const std::exception &error);
+
+} // namespace Tagovnik

@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 static void registerBundledTahoma()
 {
     static const bool registered = [] {
@@ -29,3 +31,5 @@ QFont windowFont(int pixelHeight)
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace Tagovnik {
+
 namespace WindowScaling {
 
 int fontPixelHeight(int designPixelHeight, int pixelsPerInch, int designPixelsPerInch)
@@ -38,3 +40,5 @@ QPoint centredPlacement(const QSize &windowSize, const QRect &workArea, const QR
 }
 
 } // namespace WindowScaling
+
+} // namespace Tagovnik

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace Tagovnik {
+
 // The window was designed at 96 pixels per inch with a text height of 13; on
 // other screens and with other fonts its sizes follow the measured text.
 namespace WindowScaling {
@@ -23,3 +25,5 @@ QSize scaled(const QSize &designSize, double ratio);
 QPoint centredPlacement(const QSize &windowSize, const QRect &workArea, const QRect &desktop);
 
 } // namespace WindowScaling
+
+} // namespace Tagovnik

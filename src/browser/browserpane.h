@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Tagovnik {
+
 // The six things the program asks of the browser pane. Every operation either
 // succeeds or raises an Error (see error.h); none returns a value.
 class BrowserPane
@@ -17,3 +19,5 @@ public:
     virtual void stop() = 0;
     virtual void setOffline(bool offline) = 0;
 };
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 Error::Error(QString kindName, QString message, const void *raisedAt)
     : m_kindName(std::move(kindName)), m_message(std::move(message)), m_raisedAt(raisedAt),
       m_what((m_kindName + u": "_s + m_message).toUtf8())
@@ -35,3 +37,5 @@ EOleException::EOleException(const QString &description, std::uint32_t code)
 EIntfCastError::EIntfCastError()
     : Error(u"EIntfCastError"_s, u"Interface not supported"_s, __builtin_return_address(0))
 {}
+
+} // namespace Tagovnik

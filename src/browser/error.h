@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <exception>
 
+namespace Tagovnik {
+
 // An error carries the name of its kind and a message. Handlers never catch
 // errors: they travel up to the event loop, which shows them in the error
 // report box (or, during start-up, in the fatal start-up report).
@@ -72,3 +74,5 @@ inline constexpr std::uint32_t unspecifiedFailure = 0x80004005; // E_FAIL
 inline constexpr std::uint32_t invalidArgument = 0x80070057;    // E_INVALIDARG
 inline constexpr std::uint32_t noInterface = 0x80004002;        // E_NOINTERFACE
 } // namespace ResultCode
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 namespace ErrorMessage {
 
 QString trimmed(const QString &text)
@@ -64,3 +66,5 @@ QString forDisplay(const QString &message)
 }
 
 } // namespace ErrorMessage
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace Tagovnik {
+
 // How error messages are worded: the trimming and fallback rules for failures
 // reported by the browser engine, and the final period added for display.
 namespace ErrorMessage {
@@ -29,3 +31,5 @@ QString forDescription(const QString &description, std::uint32_t code);
 QString forDisplay(const QString &message);
 
 } // namespace ErrorMessage
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 bool OfflineInterceptor::isLocal(const QUrl &url)
 {
     // An allow-list: a scheme we do not know might reach the network.
@@ -18,3 +20,5 @@ void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info)
     if (m_offline && !isLocal(info.requestUrl()))
         info.block(true);
 }
+
+} // namespace Tagovnik

@@ -4,6 +4,8 @@
 
 #include <atomic>
 
+namespace Tagovnik {
+
 // While offline, refuses every request that would leave the machine; pages from
 // local files and the engine's own internal pages still load.
 class OfflineInterceptor : public QWebEngineUrlRequestInterceptor
@@ -23,3 +25,5 @@ public:
 private:
     std::atomic_bool m_offline = false;
 };
+
+} // namespace Tagovnik

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 namespace PageAddresses {
 
 QString programFolder(const QString &executablePath)
@@ -80,3 +82,5 @@ QString remotePage(RemotePage page)
 }
 
 } // namespace PageAddresses
+
+} // namespace Tagovnik

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace Tagovnik {
+
 // Every page the program opens: two local pages beside the executable and nine
 // remote pages on four configured hosts. Callers ask immediately before they
 // navigate and keep nothing.
@@ -49,3 +51,5 @@ QString remotePage(RemotePage page, const RemoteHosts &hosts);
 QString remotePage(RemotePage page);
 
 } // namespace PageAddresses
+
+} // namespace Tagovnik

@@ -2,6 +2,8 @@
 
 class QPrinter;
 
+namespace Tagovnik {
+
 // Something that can put the page it shows on paper. Printing runs
 // asynchronously; a print that fails raises an Error once the engine reports it.
 class PrintablePage
@@ -10,3 +12,5 @@ public:
     virtual ~PrintablePage() = default;
     virtual void printPage(QPrinter &printer) = 0;
 };
+
+} // namespace Tagovnik

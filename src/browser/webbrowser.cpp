@@ -14,6 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Tagovnik {
+
 WebBrowser::WebBrowser(QWidget *parent)
     // An off-the-record profile of our own: the program stores nothing between runs.
     : QWidget(parent), m_profile(new QWebEngineProfile(this)), m_view(new QWebEngineView(this))
@@ -113,3 +115,5 @@ void WebBrowser::printFinished(bool success)
     if (!success)
         throw EOleException(u"The page could not be printed"_s, ResultCode::unspecifiedFailure);
 }
+
+} // namespace Tagovnik

@@ -10,6 +10,8 @@ class QKeyEvent;
 class QWebEngineProfile;
 class QWebEngineView;
 
+namespace Tagovnik {
+
 // The browser pane: the web engine's view, driven through the six operations of
 // BrowserPane. Everything else (links, history, selection, its context menu and
 // keys) is the engine's own behaviour.
@@ -48,3 +50,5 @@ private:
     OfflineInterceptor m_offlineInterceptor;
     QWebEngineView *m_view;
 };
+
+} // namespace Tagovnik

@@ -4,9 +4,9 @@
 
 class QPrintDialog;
 class QWidget;
-class PrintablePage;
-
 namespace Tagovnik {
+
+class PrintablePage;
 
 // The print command's dialog: the platform's print dialog, modal over the main
 // window, offering the printer, copies and collation for all pages. Confirming

@@ -18,13 +18,10 @@ QWidget *focused()
     return nullptr;
 }
 
+// All three editors have a readOnly property and cut(), copy() and paste() slots.
 static bool isReadOnly(QWidget *editor)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(editor))
-        return line->isReadOnly();
-    if (auto *text = qobject_cast<QTextEdit *>(editor))
-        return text->isReadOnly();
-    return qobject_cast<QPlainTextEdit *>(editor)->isReadOnly();
+    return editor->property("readOnly").toBool();
 }
 
 bool canCopy(QWidget *editor)
@@ -49,32 +46,17 @@ bool canPaste(QWidget *editor)
 
 void cut(QWidget *editor)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(editor))
-        line->cut();
-    else if (auto *text = qobject_cast<QTextEdit *>(editor))
-        text->cut();
-    else
-        qobject_cast<QPlainTextEdit *>(editor)->cut();
+    QMetaObject::invokeMethod(editor, "cut");
 }
 
 void copy(QWidget *editor)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(editor))
-        line->copy();
-    else if (auto *text = qobject_cast<QTextEdit *>(editor))
-        text->copy();
-    else
-        qobject_cast<QPlainTextEdit *>(editor)->copy();
+    QMetaObject::invokeMethod(editor, "copy");
 }
 
 void paste(QWidget *editor)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(editor))
-        line->paste();
-    else if (auto *text = qobject_cast<QTextEdit *>(editor))
-        text->paste();
-    else
-        qobject_cast<QPlainTextEdit *>(editor)->paste();
+    QMetaObject::invokeMethod(editor, "paste");
 }
 
 } // namespace Tagovnik::TextEditorTarget

@@ -13,6 +13,7 @@
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
+using namespace Tagovnik;
 
 // An object whose event handling fails, like a command whose browser call fails.
 class FailingHandler : public QObject

@@ -1,6 +1,8 @@
 #include "testmain.h"
 #include "windowscaling.h"
 
+using namespace Tagovnik;
+
 class TestWindowScaling : public QObject
 {
     Q_OBJECT
@@ -47,3 +49,5 @@ private Q_SLOTS:
 
 TAGOVNIK_TEST_MAIN(TestWindowScaling)
 #include "tst_windowscaling.moc"
+
+using namespace Tagovnik;

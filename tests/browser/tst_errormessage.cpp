@@ -3,6 +3,7 @@
 #include "testmain.h"
 
 using namespace Qt::StringLiterals;
+using namespace Tagovnik;
 
 class TestErrorMessage : public QObject
 {

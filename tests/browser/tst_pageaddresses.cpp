@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
+using namespace Tagovnik;
 using namespace PageAddresses;
 
 class TestPageAddresses : public QObject

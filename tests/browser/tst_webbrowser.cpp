@@ -12,6 +12,7 @@
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
+using namespace Tagovnik;
 
 // The pane against the real web engine, on pages served from 127.0.0.1.
 class TestWebBrowser : public QObject

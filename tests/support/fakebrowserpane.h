@@ -8,7 +8,7 @@
 class QPrinter;
 
 // Records what the program asks of the browser pane, one line per operation.
-class FakeBrowserPane : public BrowserPane, public PrintablePage
+class FakeBrowserPane : public Tagovnik::BrowserPane, public Tagovnik::PrintablePage
 {
 public:
     QStringList calls;

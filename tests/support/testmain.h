@@ -10,7 +10,7 @@
 #define TAGOVNIK_TEST_MAIN_WITH(ApplicationClass, TestClass)                                       \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        disableWebEngineSandboxWhenRoot();                                                         \
+        Tagovnik::disableWebEngineSandboxWhenRoot();                                               \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
         ApplicationClass app(argc, argv);                                                          \
         TestClass test;                                                                            \
