@@ -13,7 +13,6 @@
 #include "windowfont.h"
 #include "windowscaling.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -80,8 +79,7 @@ void TForm1::applyScaling()
     const int ppi =
         screen ? qRound(screen->logicalDotsPerInchY()) : Form1Definition::designPixelsPerInch;
     setFont(windowFont(WindowScaling::fontPixelHeight(Form1Definition::fontPixelHeight, ppi)));
-    m_scaleRatio = WindowScaling::ratio(qRound(QFontMetricsF(font()).height()),
-                                        Form1Definition::designTextHeight);
+    m_scaleRatio = WindowScaling::ratio(textCellHeight(font()), Form1Definition::designTextHeight);
     resize(scaledClientSize());
 }
 

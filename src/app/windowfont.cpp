@@ -4,6 +4,9 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +33,22 @@ QFont windowFont(int pixelHeight)
     font.setPixelSize(pixelHeight);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+int textCellHeight(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    // usWinAscent and usWinDescent at 74 and 76 of OS/2, unitsPerEm at 18 of head.
+    if (raw.isValid() && os2.size() >= 78 && head.size() >= 20) {
+        const int ascent = qFromBigEndian<quint16>(os2.constData() + 74);
+        const int descent = qFromBigEndian<quint16>(os2.constData() + 76);
+        const int unitsPerEm = qFromBigEndian<quint16>(head.constData() + 18);
+        if (unitsPerEm > 0)
+            return qRound(double(ascent + descent) * raw.pixelSize() / unitsPerEm);
+    }
+    return qRound(QFontMetricsF(font).height());
 }
 
 } // namespace Tagovnik

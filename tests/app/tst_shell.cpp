@@ -6,6 +6,7 @@
 #include "startupreport.h"
 #include "testmain.h"
 #include "webbrowser.h"
+#include "windowfont.h"
 
 #include <QCloseEvent>
 #include <QRegularExpression>
@@ -59,6 +60,9 @@ private Q_SLOTS:
         QCOMPARE(form.windowTitle(), u"Tagovnik"_s);
         QCOMPARE(Application::title(), u"Tagovnik 2.1"_s);
         QCOMPARE(form.font().family(), u"Tahoma"_s);
+        // Tahoma at 11 pixels has the 13-pixel text cell the window was designed with.
+        QCOMPARE(textCellHeight(form.font()), 13);
+        QCOMPARE(form.scaledClientSize(), QSize(1279, 691));
         QVERIFY(form.windowIcon().availableSizes().contains(QSize(48, 48)));
         QCOMPARE(form.WebBrowser1->objectName(), u"WebBrowser1"_s);
         QCOMPARE(form.centralWidget(), form.WebBrowser1);
