@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The ribbon's structure as the window's definition states it: pages, groups,
+// bar bindings with their entries, the application menu and the quick access
+// toolbar. Plain data; the ribbon's widgets are built from it.
+namespace Tagovnik::Ribbon {
+
+struct EntryDefinition
+{
+    QString caption; // as stored, "&" marks the access letter; "-" is a separator
+    QString command; // the command's name; empty for a separator
+    int imageIndex = -1;
+    bool showCaption = true;
+    QString keyTip;
+
+    bool isSeparator() const { return caption == u"-"; }
+};
+
+struct GroupDefinition
+{
+    QString name; // RibbonGroup2, ...
+    QString caption;
+    int groupIndex = 0;
+    QString commandList; // the list whose bar binding feeds the group
+    Qt::LayoutDirection readingOrder = Qt::LeftToRight;
+    QList<EntryDefinition> entries;
+};
+
+struct PageDefinition
+{
+    QString name; // RibbonPage1, ...
+    QString caption;
+    int index = 0;
+    QList<GroupDefinition> groups; // as defined; displayed by GroupIndex
+};
+
+struct ApplicationMenuDefinition
+{
+    QString caption; // "Tagovnik - menu"
+    QString keyTip;
+    QString commandList; // the list whose bar binding feeds the menu
+    QList<EntryDefinition> entries;
+    QList<EntryDefinition> optionEntries;
+};
+
+struct QuickAccessToolbarDefinition
+{
+    QString commandList;
+    QList<EntryDefinition> entries;
+};
+
+struct RibbonDefinition
+{
+    QString caption; // drawn in the caption bar
+    QString styleName;
+    QString commandList;
+    int storedTabIndex = 0; // has no effect: start-up selects the first tab
+    bool showHelpButton = true;
+    QList<PageDefinition> pages; // in tab order
+    ApplicationMenuDefinition applicationMenu;
+    QuickAccessToolbarDefinition quickAccessToolbar;
+};
+
+} // namespace Tagovnik::Ribbon
