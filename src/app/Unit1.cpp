@@ -8,6 +8,10 @@
 #include "idleevaluator.h"
 #include "pageaddresses.h"
 #include "printdialog.h"
+#include "ribbon/ribbonbar.h"
+#include "ribbon/ribboncontext.h"
+#include "ribbon/ribbonentrybutton.h"
+#include "ribbon/windowframe.h"
 #include "shortcutdispatcher.h"
 #include "webbrowser.h"
 #include "windowfont.h"
@@ -36,6 +40,7 @@ TForm1::TForm1(QWidget *parent)
         [this](const QKeyEvent &key) { return WebBrowser1->claimsKey(key); });
     createCommands();
     applyScaling();
+    createRibbon();
 
     // A failure of the creation handler is reported at once, and start-up goes on.
     try {
@@ -71,6 +76,30 @@ void TForm1::createCommands()
             command->setStandardBehaviour(
                 [this] { m_printDialog->execute(this, printablePage()); });
     }
+}
+
+void TForm1::createRibbon()
+{
+    // The ribbon draws the title bar, so the window manager draws no frame.
+    setWindowFlag(Qt::FramelessWindowHint);
+    new Ribbon::WindowFrame(*this);
+
+    m_ribbonContext = std::make_unique<Ribbon::RibbonContext>(
+        QList<ActionManager *>{ActionManager1, ActionManager2, ActionManager3}, font());
+    Ribbon1 = new Ribbon::RibbonBar(*m_ribbonContext, Form1Definition::ribbon(), this);
+    setMenuWidget(Ribbon1);
+    connect(Ribbon1, &Ribbon::RibbonBar::helpButtonClicked, this, &TForm1::Ribbon1HelpButtonClick);
+
+    m_idleEvaluator->addSource([this] {
+        QList<Command *> commands;
+        if (!isVisible() || !isEnabled())
+            return commands;
+        for (const Ribbon::RibbonEntryButton *entry : Ribbon1->visibleEntries()) {
+            if (entry->command() && entry->isVisible())
+                commands.append(entry->command());
+        }
+        return commands;
+    });
 }
 
 void TForm1::applyScaling()

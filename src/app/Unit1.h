@@ -14,6 +14,11 @@ class PrintDialog;
 class ShortcutDispatcher;
 class WebBrowser;
 
+namespace Ribbon {
+class RibbonBar;
+class RibbonContext;
+} // namespace Ribbon
+
 // The main window: the browser pane below the command surface. Its components
 // and their settings come from Form1Definition; each handler does one thing.
 class TForm1 : public QMainWindow
@@ -31,6 +36,7 @@ public:
     // The window's size at design time after scaling for the screen and font.
     QSize scaledClientSize() const;
 
+    Ribbon::RibbonBar *Ribbon1 = nullptr;
     WebBrowser *const WebBrowser1;
     ActionManager *ActionManager1 = nullptr;
     ActionManager *ActionManager2 = nullptr;
@@ -70,9 +76,11 @@ protected:
 private:
     void applyScaling();
     void createCommands();
+    void createRibbon();
 
     double m_scaleRatio = 1.0;
     std::unique_ptr<PrintDialog> m_printDialog;
+    std::unique_ptr<Ribbon::RibbonContext> m_ribbonContext;
     ShortcutDispatcher *m_shortcuts = nullptr;
     IdleEvaluator *m_idleEvaluator = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "commandkind.h"
 #include "imagelistid.h"
+#include "ribbon/ribbonstructure.h"
 
 #include <QKeyCombination>
 #include <QSize>
@@ -53,6 +54,10 @@ struct CommandDefinition
 
 std::span<const CommandListDefinition> commandLists();
 std::span<const CommandDefinition> commands();
+
+// Ribbon1: its pages and groups, the bar bindings with their entries, the
+// application menu and the quick access toolbar.
+const Ribbon::RibbonDefinition &ribbon();
 
 } // namespace Form1Definition
 
