@@ -1,10 +1,10 @@
 #include "Unit1.h"
 #include "actionmanager.h"
 #include "application.h"
-#include "fakebrowserpane.h"
 #include "idleevaluator.h"
 #include "pageaddresses.h"
 #include "printdialog.h"
+#include "recordingform.h"
 #include "testmain.h"
 #include "webbrowser.h"
 
@@ -15,17 +15,6 @@
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
 using PageAddresses::RemotePage;
-
-// The main window with its handlers driving a recording pane.
-class RecordingForm : public TForm1
-{
-public:
-    FakeBrowserPane pane;
-
-protected:
-    BrowserPane &browserPane() override { return pane; }
-    PrintablePage &printablePage() override { return pane; }
-};
 
 class TestForm1Commands : public QObject
 {

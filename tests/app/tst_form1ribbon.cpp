@@ -2,8 +2,8 @@
 #include "actionmanager.h"
 #include "application.h"
 #include "error.h"
-#include "fakebrowserpane.h"
 #include "pageaddresses.h"
+#include "recordingform.h"
 #include "ribbon/captionbarwidget.h"
 #include "ribbon/quickaccesstoolbarwidget.h"
 #include "ribbon/ribbonbar.h"
@@ -23,16 +23,6 @@
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
 using namespace Tagovnik::Ribbon;
-
-class RecordingForm : public TForm1
-{
-public:
-    FakeBrowserPane pane;
-
-protected:
-    BrowserPane &browserPane() override { return pane; }
-    PrintablePage &printablePage() override { return pane; }
-};
 
 // The main window's ribbon: its structure, tabs, states and what its controls do.
 class TestForm1Ribbon : public QObject
@@ -121,8 +111,11 @@ private Q_SLOTS:
         {
             QSize size;
             bool captionOnly;
-        } cases[] = {{{800, 250}, true},  {{800, 251}, false}, {{299, 600}, true},
-                     {{300, 600}, false}, {{1279, 691}, false}};
+        } cases[] = {{{800, 250}, true},
+                     {{800, 251}, false},
+                     {{299, 600}, true},
+                     {{300, 600}, false},
+                     {{1279, 691}, false}};
         for (const auto &c : cases) {
             form.resize(c.size);
             QTRY_COMPARE(form.size(), c.size);
@@ -166,9 +159,8 @@ private Q_SLOTS:
         const QString help = PageAddresses::remotePage(PageAddresses::RemotePage::Help);
         const QString maker = PageAddresses::remotePage(PageAddresses::RemotePage::MakerSite);
         const QString update = PageAddresses::remotePage(PageAddresses::RemotePage::Update);
-        QCOMPARE(form.pane.calls,
-                 (QStringList{u"navigate "_s + maker, u"goBack"_s, u"goForward"_s,
-                              u"navigate "_s + help, u"navigate "_s + update}));
+        QCOMPARE(form.pane.calls, (QStringList{u"navigate "_s + maker, u"goBack"_s, u"goForward"_s,
+                                               u"navigate "_s + help, u"navigate "_s + update}));
     }
 
     void disabledOrSuspendedEntriesDoNothing()

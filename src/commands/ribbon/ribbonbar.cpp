@@ -3,10 +3,10 @@
 #include "applicationmenupopup.h"
 #include "captionbarwidget.h"
 #include "error.h"
+#include "quickaccesstoolbarwidget.h"
 #include "ribbonaccessibility.h"
 #include "ribboncontext.h"
 #include "ribbonentrybutton.h"
-#include "quickaccesstoolbarwidget.h"
 #include "ribbonpagewidget.h"
 #include "ribbonpalette.h"
 #include "ribbontabbutton.h"
@@ -157,9 +157,10 @@ void RibbonBar::layoutChildren()
     QStringList captions;
     for (const RibbonTabButton *tab : std::as_const(m_tabs))
         captions.append(tab->text());
-    const TabRowLayout row = layoutTabRow(
-        {bands.tabRow, captions, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); },
-         0, m_definition.showHelpButton, layoutDirection()});
+    const TabRowLayout row =
+        layoutTabRow({bands.tabRow, captions,
+                      [&metrics](const QString &text) { return metrics.horizontalAdvance(text); },
+                      0, m_definition.showHelpButton, layoutDirection()});
     for (int i = 0; i < m_tabs.size(); ++i) {
         m_tabs.at(i)->setGeometry(row.tabs.at(i));
         m_tabs.at(i)->setVisible(!row.tabs.at(i).isNull());
