@@ -246,8 +246,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QApplication::setActiveWindow(&form);
         QTRY_VERIFY(form.isActiveWindow());
+        // The engine's own widget appears once the page's view exists.
+        QTRY_VERIFY(form.WebBrowser1->view()->focusProxy());
         QWidget *engine = form.WebBrowser1->view()->focusProxy();
-        QTRY_VERIFY(engine != nullptr || (engine = form.WebBrowser1->view()->focusProxy()));
         engine->setFocus();
         QTRY_VERIFY(engine->hasFocus());
 
