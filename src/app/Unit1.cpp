@@ -2,8 +2,7 @@
 
 #include "actionmanager.h"
 #include "applicationicon.h"
-#include "error.h"
-#include "errorreport.h"
+#include "errorboundary.h"
 #include "form1definition.h"
 #include "idleevaluator.h"
 #include "pageaddresses.h"
@@ -43,11 +42,7 @@ TForm1::TForm1(QWidget *parent)
     createRibbon();
 
     // A failure of the creation handler is reported at once, and start-up goes on.
-    try {
-        FormCreate(this);
-    } catch (const Error &error) {
-        reportError(error.message());
-    }
+    ErrorBoundary::run([this] { FormCreate(this); });
 }
 
 TForm1::~TForm1() = default;
@@ -88,7 +83,8 @@ void TForm1::createRibbon()
         QList<ActionManager *>{ActionManager1, ActionManager2, ActionManager3}, font());
     Ribbon1 = new Ribbon::RibbonBar(*m_ribbonContext, Form1Definition::ribbon(), this);
     setMenuWidget(Ribbon1);
-    connect(Ribbon1, &Ribbon::RibbonBar::helpButtonClicked, this, &TForm1::Ribbon1HelpButtonClick);
+    connect(Ribbon1, &Ribbon::RibbonBar::helpButtonClicked, this,
+            [this] { ErrorBoundary::run([this] { Ribbon1HelpButtonClick(); }); });
 
     m_idleEvaluator->addSource([this] {
         QList<Command *> commands;

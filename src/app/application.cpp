@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "error.h"
+#include "errorboundary.h"
 #include "errorreport.h"
 
 using namespace Qt::StringLiterals;
@@ -13,6 +13,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationVersion(u"2.1"_s);
     // Desktop shells match the window to tagovnik.desktop for its icon and name.
     setDesktopFileName(u"tagovnik"_s);
+    ErrorBoundary::setReporter(reportError);
+}
+
+Application::~Application()
+{
+    ErrorBoundary::setReporter({});
 }
 
 QString Application::title()
@@ -20,16 +26,13 @@ QString Application::title()
     return u"Tagovnik 2.1"_s;
 }
 
+// Every place where Qt hands the program an event runs its work through the
+// error boundary; this is the last net for an error that got past one anyway.
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const Error &error) {
-        reportError(error.message());
-    } catch (const std::exception &error) {
-        reportError(QString::fromLocal8Bit(error.what()));
-    }
-    return true;
+    bool result = true;
+    ErrorBoundary::run([&] { result = QApplication::notify(receiver, event); });
+    return result;
 }
 
 } // namespace Tagovnik

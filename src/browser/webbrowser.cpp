@@ -1,6 +1,7 @@
 #include "webbrowser.h"
 
 #include "error.h"
+#include "errorboundary.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,10 +111,12 @@ bool WebBrowser::claimsKey(const QKeyEvent &event) const
     return false;
 }
 
+// The engine calls this back when the print job ends: the failure is reported
+// here, never thrown back into the engine.
 void WebBrowser::printFinished(bool success)
 {
     if (!success)
-        throw EOleException(u"The page could not be printed"_s, ResultCode::unspecifiedFailure);
+        ErrorBoundary::report(u"The page could not be printed"_s);
 }
 
 } // namespace Tagovnik

@@ -1,6 +1,7 @@
 #include "shortcutdispatcher.h"
 
 #include "actionmanager.h"
+#include "errorboundary.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,6 +55,23 @@ bool ShortcutDispatcher::reachedWindowUnclaimed(QObject *watched) const
     return m_mainWindow.isEnabled() && !QApplication::activeModalWidget();
 }
 
+// Runs the command for the press announced by the last unclaimed
+// ShortcutOverride, inside that press's own delivery: a modal dialog the
+// command opens does not run inside ShortcutOverride, and a later press of the
+// same keys (in that dialog, say) is a key press of its own.
+bool ShortcutDispatcher::dispatchPendingKey(const QKeyEvent &press)
+{
+    const std::optional<PendingKey> pending = std::exchange(m_pendingKey, std::nullopt);
+    if (!pending || pending->combination != combinationOf(press) ||
+        pending->timestamp != press.timestamp())
+        return false;
+    bool taken = false;
+    // A failing command has still taken the key.
+    if (!ErrorBoundary::run([&] { taken = dispatch(pending->combination); }))
+        taken = true;
+    return taken;
+}
+
 bool ShortcutDispatcher::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -62,25 +80,20 @@ bool ShortcutDispatcher::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_AltGr)
             m_altGrHeld = event->type() == QEvent::KeyPress;
-        if (event->type() == QEvent::KeyPress && m_takenKey == combinationOf(*key)) {
-            m_takenKey.reset();
-            return true; // a command took it
-        }
+        if (event->type() == QEvent::KeyPress && m_pendingKey)
+            return dispatchPendingKey(*key);
         break;
     }
     case QEvent::ApplicationDeactivate:
         m_altGrHeld = false;
         break;
     case QEvent::ShortcutOverride:
+        m_pendingKey.reset();
         if (reachedWindowUnclaimed(watched)) {
             const auto &key = *static_cast<QKeyEvent *>(event);
             if (m_focusedControlClaims && m_focusedControlClaims(key))
                 break;
-            const QKeyCombination combination = combinationOf(key);
-            // Marked before running: a failing command has still taken the key.
-            m_takenKey = combination;
-            if (!dispatch(combination))
-                m_takenKey.reset();
+            m_pendingKey = PendingKey{combinationOf(key), key.timestamp()};
         }
         break;
     default:

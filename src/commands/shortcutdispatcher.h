@@ -15,10 +15,11 @@ namespace Tagovnik {
 class ActionManager;
 
 // Matches key presses against the commands' shortcuts. The focused control is
-// offered a key first (the web engine claims the keys it handles itself through
-// ShortcutOverride); a key that reaches a window unclaimed is looked up in the
-// main window's command lists, in creation order. A key that a command took is
-// not delivered as a key press; any other goes on as usual.
+// offered a key first (widgets claim the keys they handle themselves through
+// ShortcutOverride, the web engine through the focused-control claim); a key
+// whose ShortcutOverride reaches a window unclaimed is looked up in the main
+// window's command lists, in creation order, when that same key press arrives.
+// A key that a command took is not delivered; any other goes on as usual.
 class ShortcutDispatcher : public QObject
 {
     Q_OBJECT
@@ -49,12 +50,21 @@ protected:
 
 private:
     bool reachedWindowUnclaimed(QObject *watched) const;
+    bool dispatchPendingKey(const QKeyEvent &press);
+
+    // The key press that came through ShortcutOverride unclaimed: its timestamp
+    // tells it from any later press of the same keys.
+    struct PendingKey
+    {
+        QKeyCombination combination;
+        quint64 timestamp = 0;
+    };
 
     QWidget &m_mainWindow;
     QList<ActionManager *> m_lists;
     KeyClaim m_focusedControlClaims;
     bool m_altGrHeld = false;
-    std::optional<QKeyCombination> m_takenKey;
+    std::optional<PendingKey> m_pendingKey;
 };
 
 } // namespace Tagovnik

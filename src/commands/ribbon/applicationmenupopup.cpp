@@ -1,6 +1,7 @@
 #include "applicationmenupopup.h"
 
 #include "actionmanager.h"
+#include "errorboundary.h"
 #include "captionbarwidget.h"
 #include "ribboncontext.h"
 #include "ribbonentrybutton.h"
@@ -90,8 +91,8 @@ ApplicationMenuOptionButton::ApplicationMenuOptionButton(RibbonContext &context,
         const auto follow = [this, command] { setEnabled(command->isEnabled()); };
         connect(command, &Command::changed, this, follow);
         follow();
-        // A failing command's error travels on to the application's error report.
-        connect(this, &QAbstractButton::clicked, command, [command] { command->execute(); });
+        connect(this, &QAbstractButton::clicked, command,
+                [command] { ErrorBoundary::run([command] { command->execute(); }); });
     } else {
         setEnabled(false);
     }

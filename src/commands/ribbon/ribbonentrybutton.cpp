@@ -1,6 +1,7 @@
 #include "ribbonentrybutton.h"
 
 #include "actionmanager.h"
+#include "errorboundary.h"
 #include "entrypicture.h"
 #include "imagelistid.h"
 #include "ribboncontext.h"
@@ -29,8 +30,9 @@ RibbonEntryButton::RibbonEntryButton(RibbonContext &context, const EntryDefiniti
     setAccessibleName(caption);
     if (m_command) {
         connect(m_command, &Command::changed, this, &RibbonEntryButton::followCommand);
-        // A failing command's error travels on to the application's error report.
-        connect(this, &QAbstractButton::clicked, m_command, [command = m_command] { command->execute(); });
+        connect(this, &QAbstractButton::clicked, m_command, [command = m_command] {
+            ErrorBoundary::run([command] { command->execute(); });
+        });
     }
     followCommand();
 }
