@@ -1,10 +1,15 @@
 #include "actionmanager.h"
+#include "errorrecorder.h"
 #include "shortcutdispatcher.h"
 #include "testmain.h"
 
+#include <QDialog>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
@@ -72,6 +77,50 @@ private Q_SLOTS:
         QTest::keyClick(w.recorder, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(w.prints, 1);
         QVERIFY(w.recorder->keys.isEmpty());
+    }
+
+    void aTakenKeyBelongsToItsOwnPressOnly()
+    {
+        // The command opens a modal dialog, and the same keys are typed inside it:
+        // that press is the dialog's own and reaches it as an ordinary key.
+        Window w;
+        w.focus(w.recorder);
+        QList<QKeyCombination> typedInDialog;
+        w.print->setStandardBehaviour([&] {
+            ++w.prints;
+            QDialog dialog(&w.window);
+            auto *inDialog = new KeyRecorder;
+            (new QVBoxLayout(&dialog))->addWidget(inDialog);
+            QTimer::singleShot(0, &dialog, [&] {
+                inDialog->setFocus();
+                QTest::keyClick(inDialog, Qt::Key_P, Qt::ControlModifier);
+                typedInDialog = inDialog->keys;
+                dialog.accept();
+            });
+            dialog.exec();
+        });
+        QTest::keyClick(w.recorder, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(w.prints, 1);
+        QCOMPARE(typedInDialog, (QList<QKeyCombination>{Qt::CTRL | Qt::Key_P}));
+        QVERIFY(w.recorder->keys.isEmpty());
+        // Back in the window the keys run the command again, and nothing is left over.
+        QTest::keyClick(w.recorder, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(w.prints, 2);
+        QVERIFY(w.recorder->keys.isEmpty());
+    }
+
+    void aFailingCommandStillTakesItsKeyAndIsReported()
+    {
+        ErrorRecorder errors;
+        Window w;
+        w.focus(w.recorder);
+        w.print->setStandardBehaviour([] { throw std::runtime_error("no printer"); });
+        QTest::keyClick(w.recorder, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(errors.messages, QStringList{u"no printer"_s});
+        QVERIFY(w.recorder->keys.isEmpty());
+        // The next key is handled normally.
+        QTest::keyClick(w.recorder, Qt::Key_A);
+        QCOMPARE(w.recorder->keys, (QList<QKeyCombination>{QKeyCombination(Qt::Key_A)}));
     }
 
     void disabledCommandPassesTheKeyOnFromItsFirstPress()

@@ -68,11 +68,12 @@ void RibbonGroupWidget::relayout()
         updateGeometry();
 }
 
+// Columns flow left to right whatever the group's reading order: only the
+// entries' captions follow it.
 void RibbonGroupWidget::placeEntries()
 {
     for (qsizetype i = 0; i < m_entries.size(); ++i)
-        m_entries.at(i)->setGeometry(
-            orientedRect(m_layout.entries.at(i), width(), layoutDirection()));
+        m_entries.at(i)->setGeometry(m_layout.entries.at(i));
 }
 
 bool RibbonGroupWidget::event(QEvent *event)
@@ -88,20 +89,6 @@ bool RibbonGroupWidget::event(QEvent *event)
     default:
         return QWidget::event(event);
     }
-}
-
-void RibbonGroupWidget::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LayoutDirectionChange)
-        placeEntries();
-    QWidget::changeEvent(event);
-}
-
-void RibbonGroupWidget::resizeEvent(QResizeEvent *event)
-{
-    // Mirrored columns hang from the right edge.
-    placeEntries();
-    QWidget::resizeEvent(event);
 }
 
 void RibbonGroupWidget::paintEvent(QPaintEvent *)

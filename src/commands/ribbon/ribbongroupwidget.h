@@ -14,8 +14,8 @@ class RibbonEntryButton;
 // One group of a ribbon page: its entries as buttons in vertical flow (columns of entries that
 // stop above the caption band) and its caption centred in the band along the bottom. The
 // buttons are small ribbon buttons when the group's command list has the "Ribbon - Silver"
-// style, platform buttons otherwise. A group that reads right-to-left mirrors its columns (the
-// first column stands at the right) and its entries put their captions left of the picture.
+// style, platform buttons otherwise. A group that reads right-to-left keeps its columns flowing
+// left to right; its entries put their captions left of the picture.
 //
 // The widget is 86 high and as wide as `expandedWidth()`; whoever holds it gives it that
 // geometry. It takes no wheel events, so they pass on to the ribbon.
@@ -38,14 +38,12 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     // Measures the entries again; asks the holder for new geometry when the width changed.
     void relayout();
-    // Places the buttons for the current width and reading order.
+    // Places the buttons where the layout put them.
     void placeEntries();
 
     RibbonContext &m_context;

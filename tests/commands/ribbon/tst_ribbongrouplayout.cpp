@@ -16,6 +16,14 @@ QList<int> tops(const GroupLayout &layout)
     return result;
 }
 
+QList<int> lefts(const GroupLayout &layout)
+{
+    QList<int> result;
+    for (const QRect &entry : layout.entries)
+        result.append(entry.left());
+    return result;
+}
+
 } // namespace
 
 class TestRibbonGroupLayout : public QObject
@@ -30,7 +38,8 @@ private Q_SLOTS:
         QCOMPARE(layout.entryColumns, (QList<int>{0, 0, 0, 1, 1, 1}));
         QCOMPARE(tops(layout), (QList<int>{2, 24, 46, 2, 24, 46}));
         QCOMPARE(layout.columnWidths, (QList<int>{123, 135}));
-        QCOMPARE(layout.entries.at(3).left(), 4 + 123);
+        // Left to right although the group reads right-to-left.
+        QCOMPARE(lefts(layout), (QList<int>{4, 4, 4, 4 + 123, 4 + 123, 4 + 123}));
         QCOMPARE(layout.width, 8 + 123 + 135);
 
         // 24 high with 16 px pictures, "Domů" 58 with its 50 px one.

@@ -165,7 +165,7 @@ private Q_SLOTS:
 
     void init() { m_runs.clear(); }
 
-    void orvalisHasTwoColumnsOfThreeReadingRightToLeft()
+    void orvalisHasTwoColumnsOfThreeFlowingLeftToRight()
     {
         ShownPage shown = show(m_home);
         RibbonGroupWidget *orvalis = group(*shown.page, u"RibbonGroup2"_s);
@@ -187,12 +187,11 @@ private Q_SLOTS:
             (i < 3 ? firstColumn : secondColumn) =
                 std::max(i < 3 ? firstColumn : secondColumn, entry->width());
         }
-        // Mirrored: the first column hangs from the right edge, the second stands left of it,
-        // and each entry is flush with its column's right side.
-        const int right = orvalis->width() - 4;
+        // The columns flow left to right, as in every group: "Tagovnik", "Tagovnik on-line",
+        // "Orvalis" at x = 4, then "Tipy a triky", "Velmora", "Zákaznická podpora" right of them.
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(entries.at(i)->geometry().right() + 1, right);
-            QCOMPARE(entries.at(i + 3)->geometry().right() + 1, right - firstColumn);
+            QCOMPARE(entries.at(i)->x(), 4);
+            QCOMPARE(entries.at(i + 3)->x(), 4 + firstColumn);
         }
         QCOMPARE(orvalis->expandedWidth(), 8 + firstColumn + secondColumn);
         QCOMPARE(orvalis->width(), orvalis->expandedWidth());
@@ -411,7 +410,7 @@ private Q_SLOTS:
         stop->setOnExecute([this] { ++m_runs[u"stop"_s]; });
     }
 
-    void collapsedRightToLeftGroupDropsDownMirrored()
+    void collapsedRightToLeftGroupDropsDownLeftToRight()
     {
         ShownPage shown = show(m_home);
         RibbonPageWidget &page = *shown.page;
@@ -424,7 +423,8 @@ private Q_SLOTS:
         RibbonGroupWidget *dropped = button->dropDownGroup();
         QCOMPARE(dropped->layoutDirection(), Qt::RightToLeft);
         const QList<RibbonEntryButton *> &entries = dropped->entries();
-        QVERIFY(entries.at(0)->x() > entries.at(3)->x());
+        QCOMPARE(entries.at(0)->x(), 4);
+        QVERIFY(entries.at(3)->x() > entries.at(0)->x());
         QTest::mouseClick(entryFor(dropped, u"web5"_s), Qt::LeftButton);
         QCOMPARE(m_runs.value(u"web5"_s), 1);
         QTRY_VERIFY(!button->isDroppedDown());
