@@ -416,7 +416,10 @@ void WebBrowser::rendererTerminated(int status)
     m_crashRecovery.crashPageShown();
     // Not from inside the engine's own notification.
     QTimer::singleShot(0, this, [this] {
-        m_view->setHtml(CrashPage::html(m_crashRecovery.lostPage()));
+        // Based on the lost address, so that its link may lead back there even
+        // for a local page.
+        m_view->setHtml(CrashPage::html(m_crashRecovery.lostPage()),
+                        m_crashRecovery.lostPage());
     });
 }
 

@@ -151,6 +151,7 @@ private Q_SLOTS:
     {
         WebBrowser pane;
         QVERIFY(PaneTesting::showActive(pane));
+        m_server.setPage(u"/one?q=a&b=%3Cc%3E"_s, page("one"));
         const QUrl lost(m_server.url(u"/one?q=a&b=<c>"_s));
         QVERIFY(waitForLoad(pane, [&] { pane.view()->load(lost); }));
         QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
@@ -225,8 +226,8 @@ private Q_SLOTS:
         LoadingProgressLine *line = pane.progressLine();
         QVERIFY(!line->isVisible());
         bool shownWhileLoading = false;
-        connect(pane.view(), &QWebEngineView::loadStarted, this,
-                [&] { shownWhileLoading = line->isVisible(); });
+        connect(pane.view(), &QWebEngineView::loadProgress, this,
+                [&] { shownWhileLoading = shownWhileLoading || line->isVisible(); });
         QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/one"_s)); }));
         QVERIFY(shownWhileLoading);
         QVERIFY(!line->isVisible());
