@@ -28,6 +28,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
@@ -57,9 +58,11 @@ WebBrowser::WebBrowser(QWidget *parent)
 {
     setObjectName(u"WebBrowser1"_s);
     m_profile->setUrlRequestInterceptor(&m_offlineInterceptor);
-    m_view->setPage(m_page);
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->installEventFilter(this);
+    m_view->setPage(m_page);
+    for (QWidget *child : m_view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
 
     connect(m_view, &QWebEngineView::printFinished, this, &WebBrowser::printFinished);
     connect(m_view, &QWebEngineView::customContextMenuRequested, this,
@@ -264,7 +267,10 @@ void WebBrowser::closeFindBar()
 {
     m_findBar->hide();
     m_closeFindShortcut->setEnabled(false);
-    m_page->findText(QString()); // clears the highlight
+    // Ending the search clears the highlight but leaves the last match selected.
+    m_page->findText(QString());
+    m_page->runJavaScript(u"window.getSelection().removeAllRanges();"_s,
+                          QWebEngineScript::ApplicationWorld);
     m_view->setFocus(Qt::OtherFocusReason);
 }
 
