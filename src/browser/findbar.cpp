@@ -25,11 +25,8 @@ FindBar::FindBar(QWidget *parent)
     m_text->installEventFilter(this);
     m_status->setMinimumWidth(90);
     m_previous->setText(u"Předchozí"_s);
-    m_previous->setToolTip(u"Předchozí výskyt (Shift+F3)"_s);
     m_next->setText(u"Další"_s);
-    m_next->setToolTip(u"Další výskyt (F3)"_s);
     m_close->setText(u"✕"_s);
-    m_close->setToolTip(u"Zavřít hledání (Esc)"_s);
     m_close->setAccessibleName(u"Zavřít hledání"_s);
     for (QToolButton *button : {m_previous, m_next, m_close}) {
         button->setAutoRaise(true);
