@@ -17,6 +17,7 @@ FindBar::FindBar(QWidget *parent)
       m_close(new QToolButton(this))
 {
     setObjectName(u"FindBar"_s);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *label = new QLabel(u"Najít:"_s, this);
     label->setBuddy(m_text);
     m_text->setPlaceholderText(u"Hledat na stránce"_s);
