@@ -63,17 +63,19 @@ class TestReferenceSearch : public QObject
 
     static QString relativeAddress(const QString &url)
     {
-        const QString root = QUrl::fromLocalFile(referencePage(QString())).toString();
+        const QString root = QUrl::fromLocalFile(referencePage(QString())).toString() + u'/';
         return url.startsWith(root) ? url.mid(root.size()) : url;
     }
 
     static QStringList waitForResults(WebBrowser &pane)
     {
         QStringList results;
-        QTest::qWaitFor([&] {
+        const bool found = QTest::qWaitFor([&] {
             results = resultAddresses(pane);
             return !results.isEmpty();
         }, 5000);
+        if (!found)
+            return {};
         for (QString &result : results)
             result = relativeAddress(result);
         return results;
