@@ -215,7 +215,7 @@ def topic_page_entries(path, url):
 
     def title_for(kind, name):
         if kind == "atribut":
-            return f"{name} – globální atribut"
+            return f"{name} – globální atribut" if path.name == "globalni-atributy.html" else f"{name} – {title}"
         if kind == "element":
             return f"<{name}> – zastaralý element"
         return f"&{name}; – znaková entita"

@@ -28,7 +28,7 @@ NEW_ATTRIBUTES = {
     "closedby", "command", "commandfor", "name", "open", "disablepictureinpicture",
     "disableremoteplayback", "writingsuggestions", "elementtiming", "hidden", "translate",
     "spellcheck", "contenteditable", "draggable", "accesskey", "tabindex", "ping",
-    "integrity", "crossorigin", "sizes", "srcset", "as", "color", "media", "rev",
+    "integrity", "crossorigin", "minlength", "sizes", "srcset", "as", "color", "media", "rev",
 }
 TOLERATED = [
     re.compile(r"<(%s)> is not approved by W3C" % "|".join(NEW_BLOCK_ELEMENTS)),
