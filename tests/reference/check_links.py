@@ -23,6 +23,29 @@ HARMLESS_SCHEMES = {"mailto", "tel", "data", "about"}
 NAVIGATING_TAGS = {"a", "area"}
 
 
+def srcset_urls(value):
+    """The addresses of a srcset: each candidate is an address up to white
+    space, then descriptors up to a comma. Commas inside an address (as in
+    data: URIs) belong to it."""
+    urls = []
+    at = 0
+    while at < len(value):
+        while at < len(value) and (value[at].isspace() or value[at] == ","):
+            at += 1
+        start = at
+        while at < len(value) and not value[at].isspace():
+            at += 1
+        url = value[start:at]
+        if url.endswith(","):
+            url = url.rstrip(",")
+        else:
+            while at < len(value) and value[at] != ",":
+                at += 1
+        if url:
+            urls.append(url)
+    return urls
+
+
 class PageScanner(html.parser.HTMLParser):
     def __init__(self):
         super().__init__(convert_charrefs=True)
@@ -39,10 +62,8 @@ class PageScanner(html.parser.HTMLParser):
             if name in LINK_ATTRIBUTES or (name == "data" and tag == "object"):
                 self.links.append((line, tag, name, value.strip()))
             elif name == "srcset":
-                for candidate in value.split(","):
-                    url = candidate.strip().split(" ")[0]
-                    if url:
-                        self.links.append((line, tag, name, url))
+                for url in srcset_urls(value):
+                    self.links.append((line, tag, name, url))
 
     handle_startendtag = handle_starttag
 

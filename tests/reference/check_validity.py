@@ -19,6 +19,7 @@ from pathlib import Path
 
 # Elements and attributes of current HTML that tidy 5.6 does not know yet.
 NEW_BLOCK_ELEMENTS = ["search"]
+NEW_INLINE_ELEMENTS = ["data"]
 NEW_ATTRIBUTES = {
     "autocapitalize", "blocking", "decoding", "enterkeyhint", "fetchpriority", "inert",
     "inputmode", "is", "itemid", "itemprop", "itemref", "itemscope", "itemtype", "loading",
@@ -31,7 +32,7 @@ NEW_ATTRIBUTES = {
     "integrity", "crossorigin", "minlength", "sizes", "srcset", "as", "color", "media", "rev",
 }
 TOLERATED = [
-    re.compile(r"<(%s)> is not approved by W3C" % "|".join(NEW_BLOCK_ELEMENTS)),
+    re.compile(r"<(%s)> is not approved by W3C" % "|".join(NEW_BLOCK_ELEMENTS + NEW_INLINE_ELEMENTS)),
     re.compile(r"trimming empty <\w+>"),
 ]
 PROPRIETARY = re.compile(r'proprietary attribute "([\w-]+)"')
@@ -40,7 +41,8 @@ SEARCH_SCRIPTS = ("hledani-index.js", "hledani.js")
 
 def tidy_faults(tidy, page):
     result = subprocess.run(
-        [tidy, "-q", "-e", "-utf8", "--new-blocklevel-tags", ",".join(NEW_BLOCK_ELEMENTS), str(page)],
+        [tidy, "-q", "-e", "-utf8", "--new-blocklevel-tags", ",".join(NEW_BLOCK_ELEMENTS),
+         "--new-inline-tags", ",".join(NEW_INLINE_ELEMENTS), str(page)],
         capture_output=True, text=True, encoding="utf-8")
     faults = []
     for line in result.stderr.splitlines():

@@ -83,6 +83,11 @@ class LinkCheck(Reference):
         self.assertNotIn("example.com/\"", report, "a link to the web is not a resource")
         self.assertEqual(len(problems), 5, report)
 
+    def test_srcset_addresses_may_hold_commas(self):
+        self.assertEqual(check_links.srcset_urls("a.png 1x, b.png 2x"), ["a.png", "b.png"])
+        self.assertEqual(check_links.srcset_urls("data:image/svg+xml,%3Csvg%3E 480w,c.png 800w"),
+                         ["data:image/svg+xml,%3Csvg%3E", "c.png"])
+
     def test_a_sound_reference_passes(self):
         write(self.root, {
             "index.html": page('<p id="tabulky"><a href="elementy/td.html#atribut-colspan">td</a>'
@@ -100,7 +105,7 @@ class Validity(Reference):
         return check_validity.frame_faults(path, self.root) + check_validity.tidy_faults("tidy", path)
 
     def test_current_elements_and_attributes_pass(self):
-        body = ('<search><p popover="auto" inert>Hledat</p></search>'
+        body = ('<search><p popover="auto" inert>Hledat <data value="7">sedm</data></p></search>'
                 '<input enterkeyhint="go" inputmode="numeric" aria-label="číslo">')
         self.assertEqual(self.faults(page(body)), [])
 
