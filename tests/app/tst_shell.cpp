@@ -1,6 +1,7 @@
 #include "Unit1.h"
 #include "application.h"
 #include "error.h"
+#include "errorboundary.h"
 #include "messageboxwatcher.h"
 #include "startup.h"
 #include "startupreport.h"
@@ -17,7 +18,8 @@
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
 
-// An object whose event handling fails, like a command whose browser call fails.
+// An object whose event handling fails, like a command whose browser call
+// fails, and hands the error to the boundary at its own handling.
 class FailingHandler : public QObject
 {
 public:
@@ -27,7 +29,8 @@ public:
         if (event->type() != QEvent::User)
             return QObject::event(event);
         ++handled;
-        throw EOleException(u"Navigation failed"_s, 0x80004005);
+        ErrorBoundary::run([] { throw EOleException(u"Navigation failed"_s, 0x80004005); });
+        return true;
     }
 };
 
