@@ -107,7 +107,8 @@
     var input = element("input");
     input.type = "search";
     input.id = "hledani-pole";
-    input.placeholder = "Hledat element, atribut, téma…";
+    input.placeholder = "Hledat v příručce…";
+    input.title = "Hledat element, atribut nebo téma (klávesa /)";
     input.autocomplete = "off";
     input.spellcheck = false;
     input.setAttribute("aria-controls", "hledani-vysledky");
