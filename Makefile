@@ -12,11 +12,13 @@ else
 BUILD_DIR ?= build
 endif
 
-# Build tools and Qt 6, plus what the headless test run and the desktop file check need.
+# Build tools and Qt 6, plus what the headless test run and the desktop file check need,
+# and Python with tidy for the search index and the checks of the reference pages.
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-qpa-plugins \
 	libgl-dev libgl1-mesa-dri fonts-wine \
-	xvfb xauth desktop-file-utils
+	xvfb xauth desktop-file-utils \
+	python3 tidy
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
