@@ -11,6 +11,8 @@ watching, accessible rectangles and the input storm.
     benchtool.py pixel X Y               print the colour at X,Y
     benchtool.py locate PID              accessible controls of PID (AT-SPI)
     benchtool.py clicks ...              click loop of bench/latency
+    benchtool.py report ...              its figures
+    benchtool.py navigate ...            navigation loop of bench/soak
     benchtool.py storm ...               random input of bench/storm
 
 Every time is CLOCK_REALTIME in nanoseconds, the clock the pages' own
@@ -332,6 +334,86 @@ def cmd_clicks(args):
         json.dump(results, f)
 
 
+def quantiles(values):
+    """(median, p95) of VALUES; far out of every goal when empty."""
+    v = sorted(values)
+    if not v:
+        return 99999.0, 99999.0
+    n = len(v)
+    median = v[n // 2] if n % 2 else (v[n // 2 - 1] + v[n // 2]) / 2
+    return median, v[min(n - 1, max(0, -(-95 * n // 100) - 1))]
+
+
+def cmd_report(args):
+    """report OUT RUN.json... : per target of the click runs (NAME:FILE pairs),
+    median and p95 of the phases, in ms. Prints a table and writes OUT, lines
+    "NAME FIELD MEDIAN P95 COUNT"."""
+    out = open(args[0], "w")
+    print("%-16s %7s %11s %11s %11s %11s %11s %11s" % (
+        "", "clicks", "total", "xdotool", "to request", "request to", "load to", "lost"))
+    print("%-16s %7s %11s %11s %11s %11s %11s %11s" % (
+        "", "", "med/p95", "med/p95", "med/p95", "load", "screen", ""))
+    for spec in args[1:]:
+        name, _, path = spec.partition(":")
+        with open(path) as f:
+            rows = json.load(f)
+        phases = {"total": [], "xdotool": [], "request": [], "engine": [], "screen": []}
+        lost = 0
+        for r in rows:
+            if r.get("seen") is None:
+                lost += 1
+                continue
+            phases["total"].append((r["seen"] - r["click"]) / 1e6)
+            phases["xdotool"].append((r["sent"] - r["click"]) / 1e6)
+            b = r.get("beacon")
+            if b:
+                start = b["origin"] * 1e6
+                phases["request"].append((start - r["sent"]) / 1e6)
+                phases["engine"].append(b["load"])
+                phases["screen"].append((r["seen"] - start) / 1e6 - b["load"])
+        cells = []
+        for field, values in phases.items():
+            median, p95 = quantiles(values)
+            out.write("%s %s %.2f %.2f %d\n" % (name, field, median, p95, len(values)))
+            cells.append("%5.0f/%5.0f" % (median, p95))
+        out.write("%s lost %d %d %d\n" % (name, lost, lost, len(rows)))
+        print("%-16s %7d %s %11d" % (name, len(rows), " ".join(cells), lost))
+    out.close()
+
+
+def cmd_navigate(args):
+    """navigate COUNT WATCH_X WATCH_Y TARGETS...: COUNT navigations, the
+    targets (NAME:X:Y:COLOUR) in turn, each one real click (XTest, as xdotool
+    sends it) and a wait for its colour at the watch point. Prints "done N"
+    and the number of navigations that never showed ("lost N"); stops at the
+    first of those."""
+    from Xlib import X
+    from Xlib.ext import xtest
+    count, wx, wy = int(args[0]), int(args[1]), int(args[2])
+    targets = []
+    for spec in args[3:]:
+        name, x, y, colour = spec.split(":")
+        targets.append((int(x), int(y), parse_colour(colour)))
+    screen = Screen()
+    d = screen.display
+    done = lost = 0
+    for i in range(count):
+        x, y, colour = targets[i % len(targets)]
+        xtest.fake_input(d, X.MotionNotify, x=x, y=y)
+        d.sync()
+        time.sleep(0.02)
+        xtest.fake_input(d, X.ButtonPress, 1)
+        xtest.fake_input(d, X.ButtonRelease, 1)
+        d.sync()
+        if screen.wait(wx, wy, colour, 30) is None:
+            lost += 1
+            break
+        done += 1
+        time.sleep(0.05)
+    print("done", done)
+    print("lost", lost)
+
+
 # ---------------------------------------------------------------- storm
 
 def client_windows(display):
@@ -477,7 +559,7 @@ def cmd_storm(args):
 
 def main():
     commands = {"serve": cmd_serve, "probe": cmd_probe, "launch": cmd_launch, "wait": cmd_wait,
-                "pixel": cmd_pixel, "locate": cmd_locate, "clicks": cmd_clicks, "storm": cmd_storm}
+                "pixel": cmd_pixel, "locate": cmd_locate, "clicks": cmd_clicks, "report": cmd_report, "navigate": cmd_navigate, "storm": cmd_storm}
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         print(__doc__, file=sys.stderr)
         sys.exit(2)

@@ -41,6 +41,35 @@ need_tools() {
 common_tools=(/usr/bin/python3:python3 Xvfb:xvfb xdpyinfo:x11-utils openbox:openbox
               xdotool:xdotool pyxlib:python3-xlib)
 
+atspi_tools=(pyatspi:python3-pyatspi dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core)
+build_tools=(cmake:cmake ninja:ninja-build)
+
+# The viewer built against a loopback server on port $1, so that its remote
+# entries of the national site ("Orvalis", support) open http://127.0.0.1:$1:
+# configures and builds folder $2 (default build-latency in the repository).
+# Sets $build and $host.
+loopback_build() {
+  host=127.0.0.1:$1 build=${2:-$repo/build-latency}
+  if [ "$(sed -n 's/^TAGOVNIK_HOST_CZ:STRING=//p' "$build/CMakeCache.txt" 2>/dev/null)" != "$host" ]; then
+    say "configuring $build with TAGOVNIK_HOST_CZ=$host"
+    cmake -S "$repo" -B "$build" -G Ninja -DBUILD_TESTING=OFF -DTAGOVNIK_HOST_CZ="$host" \
+      >"$work/configure.log" 2>&1 || { cat "$work/configure.log" >&2; die "configuring failed"; }
+  fi
+  say "building $build (the first time takes minutes)"
+  cmake --build "$build" --target tagovnik tagovnik-baseline -j2 >"$work/build.log" 2>&1 ||
+    { tail -30 "$work/build.log" >&2; die "building failed"; }
+}
+
+# The accessible controls of program $1 (which must run with
+# QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1) into file $2, lines role|name|x|y|w|h.
+locate_controls() {
+  $PY "$tool" locate "$1" 30 >"$2" || die "no accessible controls (is the accessibility bus there?)"
+}
+# "x y" of the centre of control (role $2, name $3) in controls file $1.
+control_centre() {
+  awk -F'|' -v role="$2" -v name="$3" '$1 == role && $2 == name { print int($3 + $5 / 2), int($4 + $6 / 2); exit }' "$1"
+}
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/tagovnik-$bench.XXXXXX")
 pids=()   # background helpers this script started, each in a session of its own
 apps=()   # programs started by bench_launch
