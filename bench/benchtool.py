@@ -452,20 +452,35 @@ def cmd_storm(args):
             parts = line.rstrip("\n").split("|")
             if len(parts) == 6:
                 controls.append((parts[1], int(parts[2]), int(parts[3]), int(parts[4]), int(parts[5])))
+    # Places never clicked (those that end the program): "tl|tr DX DY W H",
+    # from the window's top-left or top-right corner, so they follow the
+    # window when it is restored or moved.
     avoid = []
     with open(avoid_file, encoding="utf-8") as f:
         for line in f:
-            x, y, w, h = (int(v) for v in line.split())
-            avoid.append((x, y, w, h))
+            anchor, x, y, w, h = line.split()
+            avoid.append((anchor, int(x), int(y), int(w), int(h)))
     main = d.create_resource_object("window", main_wid)
 
+    last_area = [(0, 0, d.screen().width_in_pixels, d.screen().height_in_pixels)]
+
     def main_area():
-        g = main.get_geometry()
-        t = main.translate_coords(d.screen().root, 0, 0)
-        return -t.x, -t.y, g.width, g.height
+        # The window is gone when the program ends; its last place serves.
+        try:
+            g = main.get_geometry()
+            t = main.translate_coords(d.screen().root, 0, 0)
+            last_area[0] = (-t.x, -t.y, g.width, g.height)
+        except Exception:
+            pass
+        return last_area[0]
 
     def avoided(x, y):
-        return any(ax <= x < ax + aw and ay <= y < ay + ah for ax, ay, aw, ah in avoid)
+        wx, wy, ww, _ = main_area()
+        for anchor, dx, dy, aw, ah in avoid:
+            ax = wx + dx if anchor == "tl" else wx + ww + dx
+            if ax <= x < ax + aw and wy + dy <= y < wy + dy + ah:
+                return True
+        return False
 
     def code(name):
         return d.keysym_to_keycode(XK.string_to_keysym(name))
@@ -497,11 +512,11 @@ def cmd_storm(args):
 
     def random_point():
         for _ in range(50):
+            ax, ay, aw, ah = main_area()
             if controls and rng.random() < 0.5:
                 _, cx, cy, cw, ch = rng.choice(controls)
                 x, y = cx + rng.randrange(max(cw, 1)), cy + rng.randrange(max(ch, 1))
             else:
-                ax, ay, aw, ah = main_area()
                 x, y = ax + rng.randrange(max(aw, 1)), ay + rng.randrange(max(ah, 1))
             if not avoided(x, y):
                 return x, y
