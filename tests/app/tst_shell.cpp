@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QRegularExpression>
 #include <QWebEngineView>
+#include <QScreen>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +78,16 @@ private Q_SLOTS:
         // Restoring gives the design size.
         form.showNormal();
         QTRY_COMPARE(form.size(), form.scaledClientSize());
+        // ... centred on the work area, where the window system placed the real window.
+        const QRect workArea = form.screen()->availableGeometry();
+        const QRect placed = form.windowHandle()->geometry();
+        QCOMPARE(placed.size(), form.scaledClientSize());
+        QVERIFY2(qAbs(placed.center().x() - workArea.center().x()) <= 1 &&
+                     qAbs(placed.center().y() - workArea.center().y()) <= 1,
+                 qPrintable(u"placed at %1,%2 in a work area of %3x%4"_s.arg(placed.x())
+                                .arg(placed.y())
+                                .arg(workArea.width())
+                                .arg(workArea.height())));
     }
 
     void closingTheWindowEndsTheLoopWithExitCodeZero_data()
