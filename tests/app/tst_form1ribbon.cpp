@@ -12,6 +12,7 @@
 #include "ribbon/ribbongroupwidget.h"
 #include "ribbon/ribbonpagewidget.h"
 #include "ribbon/ribbontabbutton.h"
+#include "ribbon/windowframe.h"
 #include "testmain.h"
 #include "webbrowser.h"
 
@@ -105,7 +106,9 @@ private Q_SLOTS:
         showAt(form, QSize(1279, 691));
         QCOMPARE(form.Ribbon1->height(), 147);
         QCOMPARE(form.WebBrowser1->geometry().top(), 147);
-        QCOMPARE(form.WebBrowser1->height(), 691 - 147);
+        // Restored, the window's resizing border runs along its sides and bottom.
+        const int border = Ribbon::WindowFrame::kBorderWidth;
+        QCOMPARE(form.WebBrowser1->height(), 691 - 147 - border);
 
         const struct
         {
@@ -124,6 +127,26 @@ private Q_SLOTS:
             QCOMPARE(form.Ribbon1->captionBar()->applicationButton()->isVisible(), !c.captionOnly);
             QCOMPARE(form.Ribbon1->tabs().at(0)->isVisible(), !c.captionOnly);
         }
+    }
+
+    // The resizing edges of the restored window lie outside the ribbon and the browser pane,
+    // so neither the window buttons nor the page's scroll bars lose presses to them.
+    void restoredWindowKeepsItsContentsInsideTheResizingBorder()
+    {
+        TForm1 form;
+        showAt(form, QSize(1000, 600));
+        const int border = Ribbon::WindowFrame::kBorderWidth;
+        QCOMPARE(form.Ribbon1->geometry(), QRect(border, 0, 1000 - 2 * border, 147));
+        QCOMPARE(form.WebBrowser1->geometry(),
+                 QRect(border, 147, 1000 - 2 * border, 600 - 147 - border));
+        const QAbstractButton *close = form.Ribbon1->captionBar()->closeButton();
+        QCOMPARE(close->mapTo(&form, QPoint(close->width() - 1, 0)), QPoint(1000 - border - 1, 0));
+
+        form.showMaximized();
+        QTRY_VERIFY(form.isMaximized());
+        QTRY_COMPARE(form.Ribbon1->geometry(), QRect(0, 0, form.width(), 147));
+        QCOMPARE(form.WebBrowser1->geometry().bottomRight(),
+                 QPoint(form.width() - 1, form.height() - 1));
     }
 
     void wheelWalksThroughTheTabsAndStopsAtTheEnds()

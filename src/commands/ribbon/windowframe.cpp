@@ -1,7 +1,11 @@
 #include "windowframe.h"
 
+#include "ribbonpalette.h"
+
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,11 +20,13 @@ WindowFrame::WindowFrame(QWidget &window) : QObject(&window), m_window(window)
     setObjectName(u"WindowFrame"_s);
     m_window.installEventFilter(this);
     watchPlatformWindow();
+    updateBorder();
 }
 
 WindowFrame::~WindowFrame()
 {
     showCursorFor({});
+    m_window.setContentsMargins({});
 }
 
 bool WindowFrame::resizable() const
@@ -37,6 +43,9 @@ Qt::Edges WindowFrame::edgesAt(const QPoint &pos) const
     const int width = m_window.width();
     const int height = m_window.height();
     if (!QRect(0, 0, width, height).contains(pos))
+        return {};
+    // The window buttons reach up into the top edge: a press on any button is the button's.
+    if (qobject_cast<const QAbstractButton *>(m_window.childAt(pos)))
         return {};
     Qt::Edges edges;
     if (pos.x() < kBorderWidth)
@@ -61,6 +70,40 @@ Qt::Edges WindowFrame::edgesAt(const QPoint &pos) const
             edges |= Qt::BottomEdge;
     }
     return edges;
+}
+
+QMargins WindowFrame::border() const
+{
+    if (!resizable())
+        return {};
+    return {kBorderWidth, 0, kBorderWidth, kBorderWidth};
+}
+
+void WindowFrame::updateBorder()
+{
+    if (m_window.contentsMargins() == border())
+        return;
+    m_window.setContentsMargins(border());
+    m_window.update();
+}
+
+// The border continues the caption bar's silver, outlined like the ribbon's page.
+void WindowFrame::paintBorder()
+{
+    const QMargins margins = border();
+    if (margins.isNull())
+        return;
+    QPainter painter(&m_window);
+    const QRect all = m_window.rect();
+    const QRect inside = all - margins;
+    painter.fillRect(QRect(all.left(), all.top(), margins.left(), all.height()),
+                     Palette::captionBarBottom);
+    painter.fillRect(QRect(inside.right() + 1, all.top(), margins.right(), all.height()),
+                     Palette::captionBarBottom);
+    painter.fillRect(QRect(all.left(), inside.bottom() + 1, all.width(), margins.bottom()),
+                     Palette::captionBarBottom);
+    painter.setPen(Palette::frame);
+    painter.drawRect(all.adjusted(0, 0, -1, -1));
 }
 
 Qt::CursorShape WindowFrame::cursorFor(Qt::Edges edges)
@@ -173,12 +216,17 @@ bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
         case QEvent::WinIdChange:
         case QEvent::PlatformSurface:
             watchPlatformWindow();
+            updateBorder();
             break;
         case QEvent::WindowStateChange:
+            updateBorder();
             if (!resizable()) {
                 m_handEdges = {};
                 showCursorFor({});
             }
+            break;
+        case QEvent::Paint:
+            paintBorder();
             break;
         case QEvent::Hide:
             m_handEdges = {};

@@ -11,6 +11,8 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <memory>
@@ -377,6 +379,80 @@ private Q_SLOTS:
         window->showMaximized();
         QCOMPARE(cursorAt(QPoint(window->width() - 2, 200)), Qt::ArrowCursor);
         QCOMPARE(frame.edgesAt(QPoint(1, 1)), Qt::Edges());
+    }
+
+    // Laid out as the main window is: the caption bar on top, a pane whose vertical scroll
+    // bar runs along the right edge below it.
+    void frameEdgesLeaveTheWindowButtonsAndTheScrollBarAlone()
+    {
+        QWidget laidOut(nullptr, Qt::FramelessWindowHint);
+        auto *column = new QVBoxLayout(&laidOut);
+        column->setContentsMargins({});
+        column->setSpacing(0);
+        auto *caption = new CaptionBarWidget(context, programRibbon(), &laidOut);
+        caption->setFixedHeight(30);
+        column->addWidget(caption);
+        auto *pane = new QWidget(&laidOut);
+        auto *scrollBar = new QScrollBar(Qt::Vertical, pane);
+        scrollBar->setRange(0, 1000);
+        scrollBar->setPageStep(100);
+        column->addWidget(pane, 1);
+        WindowFrame frame(laidOut);
+        laidOut.setGeometry(60, 60, 800, 400);
+        laidOut.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&laidOut));
+        const auto placeScrollBar = [&] {
+            scrollBar->setGeometry(pane->width() - 17, 0, 17, pane->height());
+        };
+        placeScrollBar();
+
+        // Every edge and corner still resizes.
+        const struct
+        {
+            QPoint pos;
+            Qt::Edges edges;
+        } edges[] = {{{0, 200}, Qt::LeftEdge},
+                     {{799, 200}, Qt::RightEdge},
+                     {{400, 399}, Qt::BottomEdge},
+                     {{400, 0}, Qt::TopEdge},
+                     {{0, 0}, Qt::TopEdge | Qt::LeftEdge},
+                     {{799, 0}, Qt::TopEdge | Qt::RightEdge},
+                     {{0, 399}, Qt::BottomEdge | Qt::LeftEdge},
+                     {{799, 399}, Qt::BottomEdge | Qt::RightEdge}};
+        for (const auto &edge : edges)
+            QCOMPARE(frame.edgesAt(edge.pos), edge.edges);
+
+        // The window buttons' top row and the whole scroll bar belong to them.
+        const QRect scrollBarRect(scrollBar->mapTo(&laidOut, QPoint(0, 0)), scrollBar->size());
+        QVERIFY(scrollBarRect.right() < 799 && scrollBarRect.bottom() < 399);
+        for (const QPoint &corner : {scrollBarRect.topRight(), scrollBarRect.bottomRight(),
+                                     scrollBarRect.bottomLeft()})
+            QCOMPARE(frame.edgesAt(corner), Qt::Edges());
+        for (QAbstractButton *button :
+             {caption->minimizeButton(), caption->maximizeButton(), caption->closeButton()}) {
+            const QRect rect(button->mapTo(&laidOut, QPoint(0, 0)), button->size());
+            QCOMPARE(rect.top(), 0);
+            QVERIFY(rect.right() < 799);
+            QCOMPARE(frame.edgesAt(rect.topLeft()), Qt::Edges());
+            QCOMPARE(frame.edgesAt(rect.topRight()), Qt::Edges());
+        }
+
+        QWindow *handle = laidOut.windowHandle();
+        // A press on the scroll bar's outermost pixels pages it, below its handle.
+        QTest::mouseClick(handle, Qt::LeftButton, {}, scrollBarRect.bottomRight() - QPoint(0, 40));
+        QTRY_COMPARE(scrollBar->value(), 100);
+        QCOMPARE(laidOut.size(), QSize(800, 400));
+        // A press on the maximise button's top pixel maximises.
+        const QAbstractButton *maximise = caption->maximizeButton();
+        QTest::mouseClick(handle, Qt::LeftButton, {},
+                          maximise->mapTo(&laidOut, QPoint(maximise->width() / 2, 0)));
+        QTRY_VERIFY(laidOut.isMaximized());
+
+        // Maximised there is no border: the contents reach the screen's edges.
+        QTRY_COMPARE(caption->width(), laidOut.width());
+        QCOMPARE(frame.border(), QMargins());
+        laidOut.showNormal();
+        QTRY_COMPARE(caption->width(), laidOut.width() - 2 * WindowFrame::kBorderWidth);
     }
 };
 
