@@ -403,7 +403,7 @@ CaptionBarWidget::~CaptionBarWidget()
 
 QSize CaptionBarWidget::sizeHint() const
 {
-    return {600, captionBarHeight(kReferenceDpi)};
+    return {600, captionBarHeight(logicalDpiY())};
 }
 
 void CaptionBarWidget::setCaptionOnly(bool captionOnly)

@@ -37,7 +37,9 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
     setFont(context.font());
     setAttribute(Qt::WA_OpaquePaintEvent);
     installRibbonAccessibility();
-    m_state.captionBarHeight = captionBarHeight(kReferenceDpi);
+    // The band heights follow the screen's logical pixels per inch, as the window font does.
+    m_state.dpi = logicalDpiY();
+    m_state.captionBarHeight = captionBarHeight(m_state.dpi);
 
     for (const PageDefinition &page : m_definition.pages) {
         auto *tab = new RibbonTabButton(page.caption, this);
