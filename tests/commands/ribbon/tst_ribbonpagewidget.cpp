@@ -7,14 +7,16 @@
 #include "ribbon/ribbongroupwidget.h"
 #include "ribbon/ribbonpagelayout.h"
 #include "ribbon/ribbonpagewidget.h"
+#include "ribbon/ribbonpalette.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHash>
 #include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -56,6 +58,40 @@ EntryDefinition entry(const QString &caption, const QString &command, int image)
     definition.command = command;
     definition.imageIndex = image;
     return definition;
+}
+
+// The strongest colour in an area: pictures are colourful, the silver look is not.
+int mostSaturated(const QImage &image, const QRect &area)
+{
+    int most = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            most = std::max(most, image.pixelColor(x, y).hsvSaturation());
+    }
+    return most;
+}
+
+// How close the closest pixel of an area comes to a colour.
+int nearestDistance(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int nearest = 3 * 255;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            nearest = std::min(nearest, std::abs(pixel.red() - colour.red()) +
+                                            std::abs(pixel.green() - colour.green()) +
+                                            std::abs(pixel.blue() - colour.blue()));
+        }
+    }
+    return nearest;
+}
+
+// The part of an entry right of its picture, where only the caption is drawn.
+QRect captionArea(const RibbonEntryButton &entry)
+{
+    const int captionWidth = entry.fontMetrics().horizontalAdvance(entry.text());
+    return QRect(entry.width() - captionWidth - 4, 0, captionWidth, entry.height())
+        .intersected(entry.rect());
 }
 
 // Where a group stands on its page right now: itself, or its collapsed button.
@@ -532,37 +568,42 @@ private Q_SLOTS:
         QVERIFY(ignoresWheel(shown.page->scrollRightButton()));
     }
 
-    // With TAGOVNIK_GRAB_DIR set, saves pictures of the pages for a look by eye (run once
-    // more with QT_SCALE_FACTOR=2 for the 2x look).
-    void grabsForReview()
+    // What the pages paint: every entry its picture, a disabled entry its caption in the
+    // disabled colour, the collapsed group's button its emblem and the drop-down its entries.
+    void pagesPaintEntriesPicturesAndDisabledCaptions()
     {
-        const QString directory = qEnvironmentVariable("TAGOVNIK_GRAB_DIR");
-        if (directory.isEmpty())
-            QSKIP("TAGOVNIK_GRAB_DIR not set");
-        QDir().mkpath(directory);
-        const QString scale = u"%1x"_s.arg(qApp->devicePixelRatio());
-        const auto save = [&](QWidget *widget, const QString &name) {
-            QVERIFY(widget->grab().save(directory + u'/' + name + u'-' + scale + u".png"));
-        };
-
-        ShownPage home = show(m_home, 700);
-        save(home.page, u"home"_s);
-        home.setWidth(300);
-        save(home.page, u"home-navigace-collapsed"_s);
-        CollapsedGroupButton *button =
-            home.page->collapsedButton(group(*home.page, u"RibbonGroup4"_s));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(button->dropDown()));
-        save(button->dropDown(), u"home-navigace-dropdown"_s);
-        save(home.page, u"home-navigace-dropped-down"_s);
-        button->hideDropDown();
-        home.setWidth(100);
-        save(home.page, u"home-scroll"_s);
+        for (const PageDefinition *definition : {&m_home, &m_more}) {
+            ShownPage shown = show(*definition, 1278);
+            for (RibbonEntryButton *entry : shown.page->visibleEntries()) {
+                const QImage face = entry->grab().toImage();
+                QVERIFY2(mostSaturated(face, face.rect()) > 60, qPrintable(entry->objectName()));
+            }
+        }
 
         ShownPage more = show(m_more, 400);
+        RibbonEntryButton *help = entryFor(group(*more.page, u"RibbonGroup8"_s), u"Action3"_s);
+        const QRect caption = captionArea(*help);
+        const QImage enabled = help->grab().toImage();
+        QVERIFY(nearestDistance(enabled, caption, Palette::text) < 40);
         m_context->command(u"Action3"_s)->setEnabled(false);
-        save(more.page, u"more-help-disabled"_s);
+        const QImage disabled = help->grab().toImage();
         m_context->command(u"Action3"_s)->setEnabled(true);
+        QVERIFY(nearestDistance(disabled, caption, Palette::disabledText) < 40);
+        QVERIFY(nearestDistance(disabled, caption, Palette::text) > 40);
+
+        ShownPage home = show(m_home, 300);
+        CollapsedGroupButton *button =
+            home.page->collapsedButton(group(*home.page, u"RibbonGroup4"_s));
+        QVERIFY(button);
+        const QImage emblem = button->grab().toImage();
+        QVERIFY(mostSaturated(emblem, emblem.rect()) > 60);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(button->dropDown()));
+        for (RibbonEntryButton *entry : button->dropDownGroup()->entries()) {
+            const QImage face = entry->grab().toImage();
+            QVERIFY2(mostSaturated(face, face.rect()) > 60, qPrintable(entry->objectName()));
+        }
+        button->hideDropDown();
     }
 };
 
