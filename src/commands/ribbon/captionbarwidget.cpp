@@ -14,11 +14,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QStyleHints>
 #include <QWindow>
 
 #include <functional>
-#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -99,11 +99,14 @@ bool isResizable(const QWidget *window)
 
 QPixmap applicationIconPixmap(int extent, qreal devicePixelRatio)
 {
-    static std::map<std::pair<int, qreal>, QPixmap> cache;
-    QPixmap &pixmap = cache[{extent, devicePixelRatio}];
-    if (pixmap.isNull()) {
+    // Qt's pixmap cache, not a static of ours: pixmaps must not outlive the
+    // application object, and the cache is emptied with it.
+    const QString key = u"tagovnik-application-icon-%1@%2"_s.arg(extent).arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
         pixmap = QPixmap::fromImage(applicationIconImage(qRound(extent * devicePixelRatio)));
         pixmap.setDevicePixelRatio(devicePixelRatio);
+        QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
 }
