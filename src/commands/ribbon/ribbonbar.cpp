@@ -1,16 +1,16 @@
-#include "ribbonbar.h"
+#include "ribbon/ribbonbar.h"
 
-#include "applicationmenupopup.h"
-#include "captionbarwidget.h"
+#include "ribbon/captionbar/applicationmenupopup.h"
+#include "ribbon/captionbar/captionbarwidget.h"
 #include "error.h"
-#include "quickaccesstoolbarwidget.h"
-#include "ribbonaccessibility.h"
-#include "ribboncontext.h"
-#include "ribbonentrybutton.h"
-#include "ribbonpagewidget.h"
-#include "ribbonpalette.h"
-#include "ribbontabbutton.h"
-#include "tabrowlayout.h"
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/controls/ribbonaccessibility.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/controls/ribbonentrybutton.h"
+#include "ribbon/page/ribbonpagewidget.h"
+#include "ribbon/look/ribbonpalette.h"
+#include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/geometry/tabrowlayout.h"
 
 #include <QApplication>
 #include <QFontMetrics>

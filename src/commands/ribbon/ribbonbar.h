@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ribbonbands.h"
-#include "ribbonstructure.h"
+#include "ribbon/geometry/ribbonbands.h"
+#include "ribbon/model/ribbonstructure.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,0 +1,747 @@
+#include "ribbon/captionbar/captionbarwidget.h"
+
+#include "applicationicon.h"
+#include "ribbon/captionbar/applicationmenupopup.h"
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/geometry/ribbonlayoutsupport.h"
+#include "ribbon/look/ribbonpalette.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmapCache>
+#include <QStyleHints>
+#include <QWindow>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace Tagovnik::Ribbon {
+
+namespace {
+
+bool isHoverHelp(const QEvent *event)
+{
+    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
+}
+
+bool withinDoubleClickTime(const QElapsedTimer &since)
+{
+    return since.isValid() &&
+           since.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
+inline constexpr QColor kInactiveCaptionText{0x8e, 0x97, 0xa5};
+inline constexpr QColor kGlyph{0x2c, 0x3a, 0x4e};
+
+// The window menu. A second click on the caption-only icon that opened it arrives here, as
+// the menu holds the mouse; within the double-click time it closes the window.
+class WindowMenu : public QMenu
+{
+public:
+    WindowMenu(QWidget *parent, const QRect &doubleClickArea, std::function<void()> onDoubleClick)
+        : QMenu(parent), m_doubleClickArea(doubleClickArea),
+          m_onDoubleClick(std::move(onDoubleClick))
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        m_openedAt.start();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QPoint global = event->globalPosition().toPoint();
+        if (!rect().contains(event->position().toPoint()) && m_doubleClickArea.contains(global)) {
+            const bool secondClick = withinDoubleClickTime(m_openedAt);
+            const std::function<void()> onDoubleClick = m_onDoubleClick;
+            setAttribute(Qt::WA_NoMouseReplay);
+            close();
+            if (secondClick && onDoubleClick)
+                onDoubleClick();
+            return;
+        }
+        QMenu::mousePressEvent(event);
+    }
+
+private:
+    QRect m_doubleClickArea;
+    std::function<void()> m_onDoubleClick;
+    QElapsedTimer m_openedAt;
+};
+
+QString systemButtonName(CaptionSystemButton::Kind kind)
+{
+    switch (kind) {
+    case CaptionSystemButton::Kind::Minimise:
+        return u"Minimize"_s;
+    case CaptionSystemButton::Kind::Maximise:
+        return u"Maximize"_s;
+    case CaptionSystemButton::Kind::Restore:
+        return u"Restore"_s;
+    case CaptionSystemButton::Kind::Close:
+        return u"Close"_s;
+    }
+    return {};
+}
+
+bool isResizable(const QWidget *window)
+{
+    return window->minimumSize() != window->maximumSize();
+}
+
+} // namespace
+
+QPixmap applicationIconPixmap(int extent, qreal devicePixelRatio)
+{
+    // Qt's pixmap cache, not a static of ours: pixmaps must not outlive the
+    // application object, and the cache is emptied with it.
+    const QString key = u"tagovnik-application-icon-%1@%2"_s.arg(extent).arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(applicationIconImage(qRound(extent * devicePixelRatio)));
+        pixmap.setDevicePixelRatio(devicePixelRatio);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationButtonLook look,
+                            qreal devicePixelRatio)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF ball = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QPointF centre = ball.center();
+
+    // Silver body, brighter at the top, with a glow rising from the bottom that warms up
+    // when the pointer is over the button and glows orange while it is pressed.
+    QLinearGradient body(ball.topLeft(), ball.bottomLeft());
+    body.setColorAt(0.0, QColor(0xfb, 0xfc, 0xfd));
+    body.setColorAt(0.48, QColor(0xd3, 0xda, 0xe4));
+    body.setColorAt(0.52, QColor(0xb6, 0xc1, 0xd0));
+    body.setColorAt(1.0, QColor(0xcf, 0xd7, 0xe2));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body);
+    painter.drawEllipse(ball);
+
+    QColor glow;
+    switch (look) {
+    case ApplicationButtonLook::Normal:
+        glow = QColor(255, 255, 255, 190);
+        break;
+    case ApplicationButtonLook::Hot:
+        glow = QColor(0xff, 0xd8, 0x6e, 235);
+        break;
+    case ApplicationButtonLook::Pressed:
+        glow = QColor(0xf7, 0x9f, 0x38, 240);
+        break;
+    }
+    QRadialGradient lower(QPointF(centre.x(), ball.bottom()), ball.width() * 0.62);
+    lower.setColorAt(0, glow);
+    QColor fade = glow;
+    fade.setAlpha(0);
+    lower.setColorAt(1, fade);
+    painter.setBrush(lower);
+    painter.drawEllipse(ball);
+
+    // Gloss over the upper half.
+    const QRectF shine(ball.left() + ball.width() * 0.14, ball.top() + 1.5, ball.width() * 0.72,
+                       ball.height() * 0.48);
+    QLinearGradient gloss(shine.topLeft(), shine.bottomLeft());
+    gloss.setColorAt(0, QColor(255, 255, 255, 235));
+    gloss.setColorAt(1, QColor(255, 255, 255, 40));
+    painter.setBrush(gloss);
+    painter.drawEllipse(shine);
+
+    // Rim: a dark outer ring and a light inner one.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x6e, 0x7b, 0x8e), 1));
+    painter.drawEllipse(ball);
+    painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    painter.drawEllipse(ball.adjusted(1, 1, -1, -1));
+
+    const QRect icon = kApplicationIconInButton.translated(rect.topLeft());
+    painter.drawPixmap(icon.topLeft(), applicationIconPixmap(icon.width(), devicePixelRatio));
+    painter.restore();
+}
+
+ApplicationButton::ApplicationButton(ApplicationMenuPopup &menu, QWidget *parent)
+    : QAbstractButton(parent), m_menu(menu)
+{
+    setObjectName(u"ApplicationButton"_s);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    connect(&m_menu, &ApplicationMenuPopup::shownChanged, this, qOverload<>(&QWidget::update));
+    // A press opens the menu; click() (screen readers, key tips) does the same.
+    connect(this, &QAbstractButton::clicked, this, &ApplicationButton::menuRequested);
+}
+
+bool ApplicationButton::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    return QAbstractButton::event(event);
+}
+
+bool ApplicationButton::hitButton(const QPoint &pos) const
+{
+    const QPointF offset = QPointF(pos) - QRectF(rect()).center();
+    const qreal radius = width() / 2.0;
+    return offset.x() * offset.x() + offset.y() * offset.y() <= radius * radius;
+}
+
+void ApplicationButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    // The menu opens on the press and takes the mouse; the button is never left down.
+    event->accept();
+    Q_EMIT menuRequested();
+}
+
+void ApplicationButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT doubleClicked();
+}
+
+void ApplicationButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const ApplicationButtonLook look = m_menu.isVisible() ? ApplicationButtonLook::Pressed
+                                       : underMouse()     ? ApplicationButtonLook::Hot
+                                                          : ApplicationButtonLook::Normal;
+    paintApplicationButton(painter, rect(), look, devicePixelRatioF());
+}
+
+CaptionSystemButton::CaptionSystemButton(Kind kind, QWidget *parent)
+    : QAbstractButton(parent), m_kind(kind)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    setKind(kind);
+}
+
+void CaptionSystemButton::setKind(Kind kind)
+{
+    m_kind = kind;
+    setObjectName(systemButtonName(kind) + u"Button"_s);
+    setAccessibleName(systemButtonName(kind));
+    update();
+}
+
+bool CaptionSystemButton::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    if (event->type() == QEvent::ActivationChange)
+        update();
+    return QAbstractButton::event(event);
+}
+
+void CaptionSystemButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const bool close = m_kind == Kind::Close;
+    const bool lit = isEnabled() && (isDown() || underMouse());
+    if (lit) {
+        QColor fill;
+        if (close)
+            fill = isDown() ? Palette::closeHot.darker(125) : Palette::closeHot;
+        else
+            fill = QColor(0x1e, 0x39, 0x5b, isDown() ? 58 : 30);
+        painter.fillRect(rect(), fill);
+    }
+    QColor glyph = isActiveWindow() ? kGlyph : kInactiveCaptionText;
+    if (close && lit)
+        glyph = Qt::white;
+    if (!isEnabled())
+        glyph = Palette::disabledText;
+
+    // A 10 x 10 glyph of one-pixel lines, on whole pixels so that it stays sharp.
+    const qreal left = (width() - 10) / 2;
+    const qreal top = (height() - 10) / 2;
+    painter.setPen(QPen(glyph, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    switch (m_kind) {
+    case Kind::Minimise:
+        painter.drawLine(QLineF(left + 0.5, top + 5.5, left + 9.5, top + 5.5));
+        break;
+    case Kind::Maximise:
+        painter.drawRect(QRectF(left + 0.5, top + 0.5, 9, 9));
+        break;
+    case Kind::Restore:
+        painter.drawRect(QRectF(left + 0.5, top + 2.5, 7, 7));
+        painter.drawPolyline(
+            QPolygonF{QPointF(left + 2.5, top + 2.5), QPointF(left + 2.5, top + 0.5),
+                      QPointF(left + 9.5, top + 0.5), QPointF(left + 9.5, top + 7.5),
+                      QPointF(left + 7.5, top + 7.5)});
+        break;
+    case Kind::Close:
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(glyph, 1.1, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QLineF(left, top, left + 10, top + 10));
+        painter.drawLine(QLineF(left + 10, top, left, top + 10));
+        break;
+    }
+}
+
+CaptionIconButton::CaptionIconButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setObjectName(u"WindowMenuButton"_s);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(u"System Menu"_s);
+    connect(this, &QAbstractButton::clicked, this, &CaptionIconButton::menuRequested);
+}
+
+bool CaptionIconButton::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    return QAbstractButton::event(event);
+}
+
+void CaptionIconButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT menuRequested();
+}
+
+void CaptionIconButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT doubleClicked();
+}
+
+void CaptionIconButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, applicationIconPixmap(width(), devicePixelRatioF()));
+}
+
+CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                                   QWidget *parent)
+    : QWidget(parent), m_context(context), m_caption(ribbon.caption),
+      m_applicationMenu(new ApplicationMenuPopup(context, ribbon.applicationMenu, this)),
+      m_quickAccessToolbar(new QuickAccessToolbarWidget(context, ribbon.quickAccessToolbar, this)),
+      m_iconButton(new CaptionIconButton(this)),
+      m_minimizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Minimise, this)),
+      m_maximizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Maximise, this)),
+      m_closeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Close, this))
+{
+    setObjectName(u"RibbonCaptionBar"_s);
+    setFont(context.font());
+    setAccessibleName(m_caption);
+    m_iconButton->hide();
+
+    m_applicationButton = new ApplicationButton(*m_applicationMenu, parent ? parent : this);
+    m_applicationButton->setAccessibleName(displayedCaption(ribbon.applicationMenu.caption));
+    connect(m_applicationButton, &ApplicationButton::menuRequested, this, [this] {
+        if (m_applicationMenu->isVisible())
+            m_applicationMenu->close();
+        else
+            openApplicationMenu();
+    });
+    const auto closeWindow = [this] {
+        m_applicationMenu->close();
+        window()->close();
+    };
+    connect(m_applicationButton, &ApplicationButton::doubleClicked, this, closeWindow);
+    connect(m_applicationMenu, &ApplicationMenuPopup::applicationButtonDoubleClicked, this,
+            closeWindow);
+
+    connect(m_iconButton, &CaptionIconButton::menuRequested, this, [this] {
+        if (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            open->close();
+            return;
+        }
+        const QRect icon = m_layout.applicationIcon;
+        auto *menu = openWindowMenu(mapToGlobal(QPoint(icon.left(), icon.bottom() + 1)));
+        Q_UNUSED(menu);
+    });
+    connect(m_iconButton, &CaptionIconButton::doubleClicked, this, [this] {
+        if (QWidget *open = QApplication::activePopupWidget())
+            open->close();
+        window()->close();
+    });
+
+    connect(m_minimizeButton, &QAbstractButton::clicked, this,
+            [this] { window()->showMinimized(); });
+    connect(m_maximizeButton, &QAbstractButton::clicked, this, &CaptionBarWidget::toggleMaximised);
+    connect(m_closeButton, &QAbstractButton::clicked, this, [this] { window()->close(); });
+    connect(m_quickAccessToolbar, &QuickAccessToolbarWidget::entriesChanged, this,
+            &CaptionBarWidget::relayout);
+
+    adoptApplicationButton();
+    followWindow();
+    relayout();
+}
+
+CaptionBarWidget::~CaptionBarWidget()
+{
+    // The application button lives with the ribbon, not with the caption bar.
+    if (m_applicationButton && m_applicationButton->parent() != this)
+        delete m_applicationButton;
+}
+
+QSize CaptionBarWidget::sizeHint() const
+{
+    return {600, captionBarHeight(logicalDpiY())};
+}
+
+void CaptionBarWidget::setCaptionOnly(bool captionOnly)
+{
+    if (captionOnly == m_captionOnly)
+        return;
+    m_captionOnly = captionOnly;
+    if (captionOnly)
+        m_applicationMenu->close();
+    relayout();
+}
+
+void CaptionBarWidget::setQuickAccessPosition(QuickAccessPosition position)
+{
+    if (position == m_quickAccessPosition)
+        return;
+    m_quickAccessPosition = position;
+    relayout();
+}
+
+QString CaptionBarWidget::displayedCaptionText() const
+{
+    if (!m_layout.caption.elided)
+        return m_caption;
+    return QFontMetrics(m_context.font(10))
+        .elidedText(m_caption, Qt::ElideRight, m_layout.caption.rect.width());
+}
+
+void CaptionBarWidget::openApplicationMenu()
+{
+    if (!m_applicationButton || m_applicationButton->isHidden())
+        return;
+    const QRect button = m_applicationButton->geometry();
+    const QWidget *host = m_applicationButton->parentWidget();
+    m_applicationMenu->popup(QRect(host->mapToGlobal(button.topLeft()), button.size()));
+}
+
+QMenu *CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
+{
+    QWidget *target = window();
+    const bool maximised = target->isMaximized();
+    const bool minimised = target->isMinimized();
+    const bool resizable = isResizable(target);
+
+    // The icon that opens the menu in the caption-only state closes the window on a double-click.
+    QRect iconOnScreen;
+    if (m_captionOnly)
+        iconOnScreen =
+            QRect(mapToGlobal(m_layout.applicationIcon.topLeft()), m_layout.applicationIcon.size());
+    auto *menu = new WindowMenu(this, iconOnScreen, [window = QPointer<QWidget>(target)] {
+        if (window)
+            window->close();
+    });
+    menu->setObjectName(u"WindowMenu"_s);
+    const QPointer<QWidget> guarded(target);
+    const auto add = [&](const QString &text, bool enabled, std::function<void(QWidget *)> run) {
+        QAction *action = menu->addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, menu, [guarded, run = std::move(run)] {
+            if (guarded)
+                run(guarded);
+        });
+        return action;
+    };
+    add(u"Restore"_s, maximised || minimised, [](QWidget *w) { w->showNormal(); });
+    add(u"Move"_s, !maximised, [](QWidget *w) {
+        if (QWindow *handle = w->windowHandle())
+            handle->startSystemMove();
+    });
+    add(u"Size"_s, !maximised && resizable, [](QWidget *w) {
+        if (QWindow *handle = w->windowHandle())
+            handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+    });
+    add(u"Minimize"_s, !minimised, [](QWidget *w) { w->showMinimized(); });
+    add(u"Maximize"_s, !maximised && resizable, [](QWidget *w) { w->showMaximized(); });
+    menu->addSeparator();
+    QAction *close = add(u"Close"_s, true, [](QWidget *w) { w->close(); });
+    menu->setDefaultAction(close);
+    menu->popup(globalPos);
+    return menu;
+}
+
+void CaptionBarWidget::toggleMaximised()
+{
+    QWidget *target = window();
+    if (target->isMaximized())
+        target->showNormal();
+    else if (isResizable(target))
+        target->showMaximized();
+}
+
+bool CaptionBarWidget::opensWindowMenuAt(const QPoint &pos) const
+{
+    const SystemButtons &buttons = m_layout.systemButtons;
+    if (buttons.minimise.contains(pos) || buttons.maximise.contains(pos) ||
+        buttons.close.contains(pos))
+        return false;
+    if (m_captionOnly)
+        return true;
+    // Left of that the ribbon's own context menu belongs.
+    const QRect toolbar = m_layout.quickAccess.frame.isNull() ? m_layout.applicationButton
+                                                              : m_layout.quickAccess.frame;
+    return layoutDirection() == Qt::RightToLeft ? pos.x() < toolbar.left()
+                                                : pos.x() > toolbar.right();
+}
+
+void CaptionBarWidget::relayout()
+{
+    const QFontMetrics captionMetrics(m_context.font(10));
+    CaptionBarInput input;
+    input.ribbonWidth = width();
+    input.captionBarHeight = height();
+    input.captionOnly = m_captionOnly;
+#ifdef Q_OS_WIN
+    // Only a maximised Windows frame pushes the caption bar's top off the screen.
+    input.maximised = m_window && m_window->isMaximized();
+#endif
+    input.direction = layoutDirection();
+    input.quickAccessPosition = m_quickAccessPosition;
+    input.quickAccessEntryWidths = m_quickAccessToolbar->entryWidths();
+    input.captionTextSize =
+        QSize(captionMetrics.horizontalAdvance(m_caption), captionMetrics.height());
+    m_layout = layoutCaptionBar(input);
+
+    if (m_applicationButton && !m_layout.applicationButton.isNull()) {
+        QRect button = m_layout.applicationButton;
+        if (m_applicationButton->parentWidget() != this)
+            button.translate(pos());
+        m_applicationButton->setGeometry(button);
+    }
+
+    const bool toolbarHere =
+        !m_captionOnly && m_quickAccessPosition == QuickAccessPosition::AboveRibbon;
+    if (toolbarHere) {
+        if (m_quickAccessToolbar->parentWidget() != this)
+            m_quickAccessToolbar->setParent(this);
+        m_quickAccessToolbar->setDrawsBackdrop(true);
+        m_quickAccessToolbar->arrange(m_layout.quickAccess);
+        m_quickAccessToolbar->show();
+    } else if (m_quickAccessToolbar->parentWidget() == this) {
+        m_quickAccessToolbar->hide();
+    }
+
+    m_iconButton->setGeometry(m_layout.applicationIcon);
+    m_iconButton->setVisible(m_captionOnly);
+    m_minimizeButton->setGeometry(m_layout.systemButtons.minimise);
+    m_maximizeButton->setGeometry(m_layout.systemButtons.maximise);
+    m_closeButton->setGeometry(m_layout.systemButtons.close);
+    updateApplicationButtonVisibility();
+    update();
+}
+
+void CaptionBarWidget::adoptApplicationButton()
+{
+    QWidget *host = parentWidget() ? parentWidget() : this;
+    if (m_watchedParent && m_watchedParent != host)
+        m_watchedParent->removeEventFilter(this);
+    if (host != this && m_watchedParent != host)
+        host->installEventFilter(this);
+    m_watchedParent = host != this ? host : nullptr;
+    if (m_applicationButton && m_applicationButton->parentWidget() != host)
+        m_applicationButton->setParent(host);
+    if (m_applicationButton)
+        m_applicationButton->raise();
+}
+
+void CaptionBarWidget::updateApplicationButtonVisibility()
+{
+    if (m_applicationButton)
+        m_applicationButton->setVisible(!m_captionOnly && !isHidden());
+}
+
+void CaptionBarWidget::followWindow()
+{
+    QWidget *current = window();
+    if (current == m_window)
+        return;
+    if (m_window)
+        m_window->removeEventFilter(this);
+    m_window = current;
+    if (current != this)
+        current->installEventFilter(this);
+    updateWindowState();
+}
+
+void CaptionBarWidget::updateWindowState()
+{
+    const bool maximised = m_window && m_window->isMaximized();
+    m_maximizeButton->setKind(maximised ? CaptionSystemButton::Kind::Restore
+                                        : CaptionSystemButton::Kind::Maximise);
+    m_maximizeButton->setEnabled(maximised || (m_window && isResizable(m_window)));
+    relayout();
+}
+
+bool CaptionBarWidget::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        adoptApplicationButton();
+        followWindow();
+        relayout();
+        break;
+    case QEvent::LayoutDirectionChange:
+    case QEvent::FontChange:
+        relayout();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool CaptionBarWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && watched != this && event->type() == QEvent::WindowStateChange)
+        updateWindowState();
+    // The ribbon's later children (tab row, pages) would otherwise cover the button's lower half.
+    if (watched == m_watchedParent && event->type() == QEvent::ChildAdded && m_applicationButton &&
+        static_cast<QChildEvent *>(event)->child() != m_applicationButton)
+        m_applicationButton->raise();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CaptionBarWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void CaptionBarWidget::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    relayout();
+}
+
+void CaptionBarWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    followWindow();
+    updateApplicationButtonVisibility();
+    if (m_applicationButton)
+        m_applicationButton->raise();
+}
+
+void CaptionBarWidget::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    updateApplicationButtonVisibility();
+    m_applicationMenu->close();
+}
+
+void CaptionBarWidget::changeEvent(QEvent *event)
+{
+    // The caption turns pale while the window is inactive.
+    if (event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void CaptionBarWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Palette::paintCaptionBar(painter, rect());
+    const QRect caption = m_layout.caption.rect;
+    if (caption.isEmpty())
+        return;
+    painter.setFont(m_context.font(10));
+    painter.setPen(isActiveWindow() ? Palette::captionText : kInactiveCaptionText);
+    const Qt::Alignment horizontal =
+        layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(caption, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     displayedCaptionText());
+}
+
+void CaptionBarWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_pressPos = event->globalPosition().toPoint();
+    // The move starts once the pointer travels, so that a double-click still gets through.
+    m_movePending = window() != this && !window()->isMaximized() && !window()->isFullScreen();
+}
+
+void CaptionBarWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    if (m_movingByHand) {
+        window()->move(global - m_windowOffset);
+        return;
+    }
+    if (!m_movePending || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((global - m_pressPos).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_movePending = false;
+    if (QWindow *handle = window()->windowHandle(); handle && handle->startSystemMove())
+        return;
+    // No window manager to move it: follow the pointer ourselves.
+    m_movingByHand = true;
+    m_windowOffset = m_pressPos - window()->pos();
+    window()->move(global - m_windowOffset);
+}
+
+void CaptionBarWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_movePending = false;
+    m_movingByHand = false;
+    event->accept();
+}
+
+void CaptionBarWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_movePending = false;
+    if (window() != this)
+        toggleMaximised();
+}
+
+void CaptionBarWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() != QContextMenuEvent::Mouse || !opensWindowMenuAt(event->pos())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    openWindowMenu(event->globalPos());
+}
+
+} // namespace Tagovnik::Ribbon

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "ribbon/geometry/captionbarlayout.h"
+#include "ribbon/model/ribbonstructure.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+class QMenu;
+class QPainter;
+
+namespace Tagovnik::Ribbon {
+
+class ApplicationMenuPopup;
+class QuickAccessToolbarWidget;
+class RibbonContext;
+
+enum class ApplicationButtonLook { Normal, Hot, Pressed };
+
+// The round application button's face with the application icon on it. The open application
+// menu draws it too, over the part of the button that the menu covers.
+void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationButtonLook look,
+                            qreal devicePixelRatio);
+
+// The application icon at `extent` device-independent pixels, rendered for the pixel ratio.
+QPixmap applicationIconPixmap(int extent, qreal devicePixelRatio);
+
+// The round button at the caption bar's left that opens the application menu. It hangs below
+// the caption bar over the tab row, so it is a child of the caption bar's parent (the ribbon)
+// and keeps itself on top of the ribbon's other children.
+class ApplicationButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    ApplicationButton(ApplicationMenuPopup &menu, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+Q_SIGNALS:
+    void menuRequested();
+    void doubleClicked();
+
+private:
+    ApplicationMenuPopup &m_menu;
+};
+
+// One of the window's buttons at the caption bar's right end, with its glyph drawn thin.
+class CaptionSystemButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Minimise, Maximise, Restore, Close };
+
+    CaptionSystemButton(Kind kind, QWidget *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    void setKind(Kind kind);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    Kind m_kind;
+};
+
+// The small application icon that stands in for the application button while the ribbon
+// shows only its caption bar. A click opens the window menu, a double-click closes the window.
+class CaptionIconButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit CaptionIconButton(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void menuRequested();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// The ribbon's top strip, drawn in place of the window's title bar: application button,
+// quick access toolbar, caption and the window's minimise, maximise/restore and close buttons.
+// Dragging it moves the window, a double-click maximises or restores it, and a right-click
+// right of the quick access toolbar opens the window menu.
+class CaptionBarWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                     QWidget *parent = nullptr);
+    ~CaptionBarWidget() override;
+
+    void setCaptionOnly(bool captionOnly);
+    bool isCaptionOnly() const { return m_captionOnly; }
+
+    // Below the ribbon the toolbar leaves the caption bar; the ribbon places it then.
+    void setQuickAccessPosition(QuickAccessPosition position);
+    QuickAccessPosition quickAccessPosition() const { return m_quickAccessPosition; }
+
+    QString caption() const { return m_caption; }
+    const CaptionBarLayout &captionLayout() const { return m_layout; }
+    // The caption as drawn now, elided when the bar is too narrow for it.
+    QString displayedCaptionText() const;
+
+    QuickAccessToolbarWidget *quickAccessToolbar() const { return m_quickAccessToolbar; }
+    QAbstractButton *applicationButton() const { return m_applicationButton; }
+    ApplicationMenuPopup *applicationMenu() const { return m_applicationMenu; }
+    QAbstractButton *windowMenuButton() const { return m_iconButton; }
+    QAbstractButton *minimizeButton() const { return m_minimizeButton; }
+    QAbstractButton *maximizeButton() const { return m_maximizeButton; }
+    QAbstractButton *closeButton() const { return m_closeButton; }
+
+    // Opens the application menu below the application button (also its key tip's action).
+    void openApplicationMenu();
+    // Opens the window menu with its top left at `globalPos`. It deletes itself when closed.
+    QMenu *openWindowMenu(const QPoint &globalPos);
+
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void relayout();
+    void adoptApplicationButton();
+    void followWindow();
+    void updateWindowState();
+    void updateApplicationButtonVisibility();
+    void toggleMaximised();
+    bool opensWindowMenuAt(const QPoint &pos) const;
+
+    RibbonContext &m_context;
+    QString m_caption;
+    bool m_captionOnly = false;
+    QuickAccessPosition m_quickAccessPosition = QuickAccessPosition::AboveRibbon;
+    CaptionBarLayout m_layout;
+
+    ApplicationMenuPopup *m_applicationMenu;
+    QPointer<ApplicationButton> m_applicationButton;
+    QuickAccessToolbarWidget *m_quickAccessToolbar;
+    CaptionIconButton *m_iconButton;
+    CaptionSystemButton *m_minimizeButton;
+    CaptionSystemButton *m_maximizeButton;
+    CaptionSystemButton *m_closeButton;
+    QPointer<QWidget> m_window;        // whose state the system buttons follow
+    QPointer<QWidget> m_watchedParent; // keeps the application button on top of its children
+
+    // A press on the bar may turn into a move of the window once the pointer travels.
+    bool m_movePending = false;
+    bool m_movingByHand = false; // where the window system does not move it for us
+    QPoint m_pressPos;
+    QPoint m_windowOffset;
+};
+
+} // namespace Tagovnik::Ribbon

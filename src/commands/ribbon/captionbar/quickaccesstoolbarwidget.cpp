@@ -1,0 +1,227 @@
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+
+#include "actionmanager.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/controls/ribbonentrybutton.h"
+#include "ribbon/geometry/ribbonentrysize.h"
+#include "ribbon/look/ribbonpalette.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+using namespace Qt::StringLiterals;
+
+namespace Tagovnik::Ribbon {
+
+namespace {
+
+bool isHoverHelp(const QEvent *event)
+{
+    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
+}
+
+QString endButtonName(bool overflow)
+{
+    return overflow ? u"More Controls"_s : u"Customize Quick Access Toolbar"_s;
+}
+
+} // namespace
+
+QuickAccessEndButton::QuickAccessEndButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setObjectName(u"QuickAccessEndButton"_s);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    setAccessibleName(endButtonName(false));
+}
+
+void QuickAccessEndButton::setOverflow(bool overflow)
+{
+    if (overflow == m_overflow)
+        return;
+    m_overflow = overflow;
+    setAccessibleName(endButtonName(overflow));
+    update();
+}
+
+QSize QuickAccessEndButton::sizeHint() const
+{
+    return {kQuickAccessEndButtonWidth, kSmallRibbonButtonHeight};
+}
+
+bool QuickAccessEndButton::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    return QAbstractButton::event(event);
+}
+
+void QuickAccessEndButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    using Palette::ButtonState;
+    const ButtonState state = isDown()       ? ButtonState::Pressed
+                              : underMouse() ? ButtonState::Hot
+                                             : ButtonState::Normal;
+    Palette::paintButton(painter, rect(), state, 2);
+
+    // A bar over a small triangle pointing down, as drop-down buttons of toolbars show; while
+    // entries are out of sight a pair of chevrons stands in for the bar.
+    const QColor glyph = isEnabled() ? Palette::text : Palette::disabledText;
+    const int cx = width() / 2;
+    const int cy = height() / 2 + 2;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glyph);
+    if (m_overflow) {
+        for (int i = 0; i < 3; ++i) {
+            painter.fillRect(cx - 3 + i, cy - 7 + i, 1, 1, glyph);
+            painter.fillRect(cx - 3 + i, cy - 3 - i, 1, 1, glyph);
+            painter.fillRect(cx + 1 + i, cy - 7 + i, 1, 1, glyph);
+            painter.fillRect(cx + 1 + i, cy - 3 - i, 1, 1, glyph);
+        }
+    } else {
+        painter.fillRect(cx - 3, cy - 5, 7, 1, glyph);
+    }
+    // Triangle of rows 7, 5, 3, 1 pixels, drawn as rectangles so that it stays crisp.
+    for (int row = 0; row < 4; ++row)
+        painter.fillRect(cx - 3 + row, cy - 1 + row, 7 - 2 * row, 1, glyph);
+}
+
+QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
+                                                   const QuickAccessToolbarDefinition &toolbar,
+                                                   QWidget *parent)
+    : QWidget(parent), m_context(context), m_barList(context.list(toolbar.commandList)),
+      m_endButton(new QuickAccessEndButton(this))
+{
+    setObjectName(u"RibbonQuickAccessToolbar1"_s);
+    if (!m_barList)
+        m_barList = context.lists().value(0);
+    Q_ASSERT(m_barList);
+    setFont(context.font());
+    setAccessibleName(u"Quick Access Toolbar"_s);
+    for (const EntryDefinition &entry : toolbar.entries)
+        addEntry(entry);
+}
+
+RibbonEntryButton *QuickAccessToolbarWidget::addEntry(const EntryDefinition &entry)
+{
+    EntryDefinition pictureOnly = entry;
+    pictureOnly.showCaption = false;
+    auto *button = new RibbonEntryButton(m_context, pictureOnly, *m_barList,
+                                         RibbonEntryButton::Kind::SmallRibbon, this);
+    m_entries.append(button);
+    Q_EMIT entriesChanged();
+    return button;
+}
+
+void QuickAccessToolbarWidget::removeEntry(RibbonEntryButton *entry)
+{
+    if (!m_entries.removeOne(entry))
+        return;
+    m_hidden.remove(entry);
+    m_outOfSight.removeOne(entry);
+    entry->hide();
+    entry->deleteLater();
+    Q_EMIT entriesChanged();
+}
+
+void QuickAccessToolbarWidget::setEntryShown(RibbonEntryButton *entry, bool shown)
+{
+    if (!m_entries.contains(entry) || shown == isEntryShown(entry))
+        return;
+    if (shown)
+        m_hidden.remove(entry);
+    else
+        m_hidden.insert(entry);
+    Q_EMIT entriesChanged();
+}
+
+bool QuickAccessToolbarWidget::isEntryShown(const RibbonEntryButton *entry) const
+{
+    return !m_hidden.contains(entry);
+}
+
+QList<RibbonEntryButton *> QuickAccessToolbarWidget::shownEntries() const
+{
+    QList<RibbonEntryButton *> shown;
+    for (RibbonEntryButton *entry : m_entries) {
+        if (isEntryShown(entry))
+            shown.append(entry);
+    }
+    return shown;
+}
+
+QList<RibbonEntryButton *> QuickAccessToolbarWidget::overflowEntries() const
+{
+    return m_outOfSight;
+}
+
+QList<int> QuickAccessToolbarWidget::entryWidths() const
+{
+    QList<int> widths;
+    for (const RibbonEntryButton *entry : shownEntries())
+        widths.append(entry->sizeHint().width());
+    return widths;
+}
+
+QSize QuickAccessToolbarWidget::sizeHint() const
+{
+    return {quickAccessToolbarNeededWidth(entryWidths()), kQuickAccessAboveHeight};
+}
+
+void QuickAccessToolbarWidget::arrange(const QuickAccessToolbarLayout &layout)
+{
+    setGeometry(layout.frame);
+    const QPoint origin = layout.frame.topLeft();
+    const QList<RibbonEntryButton *> shown = shownEntries();
+    m_outOfSight.clear();
+    for (RibbonEntryButton *entry : m_entries) {
+        const qsizetype index = shown.indexOf(entry);
+        const QRect rect = index < 0 ? QRect() : layout.entries.value(index);
+        if (rect.isNull()) {
+            if (index >= 0)
+                m_outOfSight.append(entry);
+            entry->hide();
+        } else {
+            entry->setGeometry(rect.translated(-origin));
+            entry->show();
+        }
+    }
+    m_endButton->setGeometry(layout.endButton.translated(-origin));
+    m_endButton->setOverflow(layout.overflow);
+    update();
+}
+
+void QuickAccessToolbarWidget::setDrawsBackdrop(bool drawsBackdrop)
+{
+    m_drawsBackdrop = drawsBackdrop;
+    update();
+}
+
+bool QuickAccessToolbarWidget::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    return QWidget::event(event);
+}
+
+void QuickAccessToolbarWidget::paintEvent(QPaintEvent *)
+{
+    if (!m_drawsBackdrop)
+        return;
+    // A faint rounded shelf that sets the toolbar apart from the caption behind it.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath path;
+    path.addRoundedRect(box, 4, 4);
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    fill.setColorAt(0, QColor(255, 255, 255, 150));
+    fill.setColorAt(1, QColor(255, 255, 255, 60));
+    painter.fillPath(path, fill);
+    painter.setPen(QColor(0x9a, 0xa6, 0xb6, 150));
+    painter.drawPath(path);
+}
+
+} // namespace Tagovnik::Ribbon

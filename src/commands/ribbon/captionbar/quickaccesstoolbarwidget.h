@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ribbon/geometry/quickaccesstoolbarlayout.h"
+#include "ribbon/model/ribbonstructure.h"
+
+#include <QAbstractButton>
+#include <QList>
+#include <QSet>
+#include <QWidget>
+
+namespace Tagovnik {
+class ActionManager;
+} // namespace Tagovnik
+
+namespace Tagovnik::Ribbon {
+
+class RibbonContext;
+class RibbonEntryButton;
+
+// The small button that ends the quick access toolbar. It opens the toolbar's drop-down
+// menu, or, while entries are out of sight, the pop-up that holds them.
+class QuickAccessEndButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit QuickAccessEndButton(QWidget *parent = nullptr);
+
+    void setOverflow(bool overflow);
+    bool isOverflow() const { return m_overflow; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    bool m_overflow = false;
+};
+
+// The quick access toolbar: picture-only ribbon buttons for the entries of its bar binding,
+// followed by the end button. Whoever places it (the caption bar above the ribbon, the ribbon
+// in its strip below) works out a layout for `entryWidths()` and hands it to `arrange()`.
+class QuickAccessToolbarWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    QuickAccessToolbarWidget(RibbonContext &context, const QuickAccessToolbarDefinition &toolbar,
+                             QWidget *parent = nullptr);
+
+    // Every entry of the bar binding, shown or not, in order.
+    const QList<RibbonEntryButton *> &entries() const { return m_entries; }
+    // Widths of the shown entries, in order: the input of the toolbar's layout.
+    QList<int> entryWidths() const;
+    QList<RibbonEntryButton *> shownEntries() const;
+    // Shown entries that the last layout left out of sight.
+    QList<RibbonEntryButton *> overflowEntries() const;
+    bool isOverflowing() const { return m_endButton->isOverflow(); }
+    QAbstractButton *endButton() const { return m_endButton; }
+
+    // A new last entry; entries on this toolbar never show their caption.
+    RibbonEntryButton *addEntry(const EntryDefinition &entry);
+    void removeEntry(RibbonEntryButton *entry);
+    // A hidden entry stays in the bar binding and can be shown again.
+    void setEntryShown(RibbonEntryButton *entry, bool shown);
+    bool isEntryShown(const RibbonEntryButton *entry) const;
+
+    // Takes a layout made for `entryWidths()`, in the parent widget's coordinates.
+    void arrange(const QuickAccessToolbarLayout &layout);
+
+    // Above the ribbon the toolbar draws its own rounded backdrop on the caption bar.
+    void setDrawsBackdrop(bool drawsBackdrop);
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // Entries were added, removed, shown or hidden: the toolbar needs a new layout.
+    void entriesChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    RibbonContext &m_context;
+    ActionManager *m_barList;
+    QList<RibbonEntryButton *> m_entries;
+    QSet<const RibbonEntryButton *> m_hidden;
+    QList<RibbonEntryButton *> m_outOfSight;
+    QuickAccessEndButton *m_endButton;
+    bool m_drawsBackdrop = true;
+};
+
+} // namespace Tagovnik::Ribbon
