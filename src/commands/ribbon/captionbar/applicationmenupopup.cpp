@@ -2,7 +2,8 @@
 
 #include "actionmanager.h"
 #include "errorboundary.h"
-#include "ribbon/captionbar/captionbarwidget.h"
+#include "ribbon/geometry/captionbarlayout.h"
+#include "ribbon/look/applicationbuttonpainter.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/geometry/ribbonlayoutsupport.h"

@@ -18,16 +18,6 @@ class ApplicationMenuPopup;
 class QuickAccessToolbarWidget;
 class RibbonContext;
 
-enum class ApplicationButtonLook { Normal, Hot, Pressed };
-
-// The round application button's face with the application icon on it. The open application
-// menu draws it too, over the part of the button that the menu covers.
-void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationButtonLook look,
-                            qreal devicePixelRatio);
-
-// The application icon at `extent` device-independent pixels, rendered for the pixel ratio.
-QPixmap applicationIconPixmap(int extent, qreal devicePixelRatio);
-
 // The round button at the caption bar's left that opens the application menu. It hangs below
 // the caption bar over the tab row, so it is a child of the caption bar's parent (the ribbon)
 // and keeps itself on top of the ribbon's other children.
