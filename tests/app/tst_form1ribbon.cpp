@@ -6,6 +6,7 @@
 #include "recordingform.h"
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/ribbonbar.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -147,6 +148,59 @@ private Q_SLOTS:
         QTRY_COMPARE(form.Ribbon1->geometry(), QRect(0, 0, form.width(), 147));
         QCOMPARE(form.WebBrowser1->geometry().bottomRight(),
                  QPoint(form.width() - 1, form.height() - 1));
+    }
+
+    // The toolbar's model decides where the ribbon places the toolbar: in the caption bar
+    // above, or in a strip 26 high along the ribbon's bottom, the pane 26 lower.
+    void quickAccessToolbarStandsWhereItsModelSays()
+    {
+        TForm1 form;
+        showAt(form, QSize(1279, 691));
+        RibbonBar *ribbon = form.Ribbon1;
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
+        QCOMPARE(toolbar->parentWidget(), ribbon->captionBar());
+        QCOMPARE(toolbar->geometry(), QRect(49, 5, 99, 24));
+
+        ribbon->quickAccessToolbar().setPosition(QuickAccessPosition::BelowRibbon);
+        QCOMPARE(ribbon->height(), 147 + 26);
+        QTRY_COMPARE(form.WebBrowser1->geometry().top(), 147 + 26);
+        QCOMPARE(toolbar->parentWidget(), ribbon);
+        QVERIFY(toolbar->isVisible());
+        QVERIFY(QRect(0, 147, ribbon->width(), 26).contains(toolbar->geometry()));
+        QCOMPARE(ribbon->captionBar()->quickAccessPosition(), QuickAccessPosition::BelowRibbon);
+        // The toolbar's entries still run their commands from there.
+        QCOMPARE(toolbar->entries().size(), 3);
+        QVERIFY(toolbar->entries().at(0)->isVisible());
+
+        ribbon->quickAccessToolbar().setPosition(QuickAccessPosition::AboveRibbon);
+        QCOMPARE(ribbon->height(), 147);
+        QTRY_COMPARE(form.WebBrowser1->geometry().top(), 147);
+        QCOMPARE(toolbar->parentWidget(), ribbon->captionBar());
+        QCOMPARE(toolbar->geometry(), QRect(49, 5, 99, 24));
+        QVERIFY(toolbar->isVisible());
+    }
+
+    // Entries added to or hidden in the model show on the toolbar at once.
+    void quickAccessToolbarFollowsItsEntries()
+    {
+        TForm1 form;
+        showAt(form, QSize(1279, 691));
+        QuickAccessToolbarModel &model = form.Ribbon1->quickAccessToolbar();
+        QuickAccessToolbarWidget *toolbar = form.Ribbon1->captionBar()->quickAccessToolbar();
+        EntryDefinition stop;
+        stop.caption = u"&Stop"_s;
+        stop.command = u"stop"_s;
+        stop.imageIndex = 8;
+        model.addEntry(stop);
+        QCOMPARE(toolbar->entries().size(), 4);
+        QCOMPARE(toolbar->entries().at(3)->command()->name(), u"stop"_s);
+        QTRY_VERIFY(toolbar->entries().at(3)->isVisible());
+        QCOMPARE(toolbar->width(), 99 + 24);
+        model.setShown(0, false);
+        QTRY_VERIFY(!toolbar->entries().at(0)->isVisible());
+        QCOMPARE(toolbar->width(), 99);
+        model.removeEntry(3);
+        QCOMPARE(toolbar->entries().size(), 3);
     }
 
     void wheelWalksThroughTheTabsAndStopsAtTheEnds()

@@ -5,11 +5,13 @@
 #include "error.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/controls/ribbonaccessibility.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/page/ribbonpagewidget.h"
 #include "ribbon/look/ribbonpalette.h"
 #include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"
 
 #include <QApplication>
@@ -30,7 +32,8 @@ static void ensureOnlyRibbonOn(QWidget *window)
 
 RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition, QWidget *window)
     : QWidget((ensureOnlyRibbonOn(window), window)), m_context(context), m_definition(definition),
-      m_captionBar(new CaptionBarWidget(context, definition, this)),
+      m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
+      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccess, this)),
       m_helpButton(new RibbonHelpButton(this))
 {
     setObjectName(u"Ribbon1"_s);
@@ -57,6 +60,15 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
         for (QAbstractButton *option : menu->optionButtons())
             option->setProperty("ribbonMenuItem", true);
     }
+
+    connect(m_quickAccess, &QuickAccessToolbarModel::positionChanged, this,
+            &RibbonBar::followQuickAccessPosition);
+    connect(m_captionBar->quickAccessToolbar(), &QuickAccessToolbarWidget::entriesChanged, this,
+            [this] {
+                if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
+                    layoutChildren();
+            });
+    m_state.quickAccessPosition = m_quickAccess->position();
 
     // Start-up shows the first tab whatever index was stored.
     if (!m_tabs.isEmpty())
@@ -152,6 +164,7 @@ void RibbonBar::layoutChildren()
 {
     const RibbonBands bands = layoutRibbonBands(m_state, width());
     m_captionBar->setGeometry(bands.captionBar);
+    placeQuickAccessToolbar(bands);
     if (m_state.captionOnly)
         return;
 
@@ -170,6 +183,31 @@ void RibbonBar::layoutChildren()
     m_helpButton->setGeometry(row.helpButton);
     if (RibbonPageWidget *page = m_pages.value(m_selectedTab))
         page->setGeometry(bands.pageArea);
+}
+
+// Above the ribbon the caption bar holds the toolbar; below it stands in the ribbon's strip.
+void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
+{
+    QuickAccessToolbarWidget *toolbar = m_captionBar->quickAccessToolbar();
+    if (bands.quickAccessStrip.isNull()) {
+        if (toolbar->parentWidget() == this)
+            toolbar->hide();
+        return;
+    }
+    if (toolbar->parentWidget() != this)
+        toolbar->setParent(this);
+    toolbar->setDrawsBackdrop(false);
+    toolbar->arrange(
+        layoutQuickAccessToolbarBelow(bands.quickAccessStrip, toolbar->entryWidths(), layoutDirection()));
+    toolbar->show();
+}
+
+void RibbonBar::followQuickAccessPosition()
+{
+    m_state.quickAccessPosition = m_quickAccess->position();
+    m_captionBar->setQuickAccessPosition(m_state.quickAccessPosition);
+    setFixedHeight(ribbonHeight(m_state));
+    layoutChildren();
 }
 
 void RibbonBar::paintEvent(QPaintEvent *)

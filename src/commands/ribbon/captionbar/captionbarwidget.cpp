@@ -3,6 +3,7 @@
 #include "ribbon/look/applicationbuttonpainter.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
@@ -268,9 +269,17 @@ void CaptionIconButton::paintEvent(QPaintEvent *)
 
 CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
                                    QWidget *parent)
+    : CaptionBarWidget(context, ribbon, *new QuickAccessToolbarModel(ribbon.quickAccessToolbar),
+                       parent)
+{
+    m_quickAccessToolbar->model().setParent(this);
+}
+
+CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                                   QuickAccessToolbarModel &toolbar, QWidget *parent)
     : QWidget(parent), m_context(context), m_caption(ribbon.caption),
       m_applicationMenu(new ApplicationMenuPopup(context, ribbon.applicationMenu, this)),
-      m_quickAccessToolbar(new QuickAccessToolbarWidget(context, ribbon.quickAccessToolbar, this)),
+      m_quickAccessToolbar(new QuickAccessToolbarWidget(context, toolbar, this)),
       m_iconButton(new CaptionIconButton(this)),
       m_minimizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Minimise, this)),
       m_maximizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Maximise, this)),

@@ -15,6 +15,7 @@ class QPainter;
 namespace Tagovnik::Ribbon {
 
 class ApplicationMenuPopup;
+class QuickAccessToolbarModel;
 class QuickAccessToolbarWidget;
 class RibbonContext;
 
@@ -93,6 +94,10 @@ class CaptionBarWidget : public QWidget
     Q_OBJECT
 
 public:
+    // The toolbar shows `toolbar`, which the ribbon owns.
+    CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                     QuickAccessToolbarModel &toolbar, QWidget *parent = nullptr);
+    // A caption bar on its own keeps a toolbar model of the definition's entries.
     CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
                      QWidget *parent = nullptr);
     ~CaptionBarWidget() override;

@@ -1,6 +1,7 @@
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 
 #include "actionmanager.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/geometry/ribbonentrysize.h"
@@ -89,10 +90,10 @@ void QuickAccessEndButton::paintEvent(QPaintEvent *)
 }
 
 QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
-                                                   const QuickAccessToolbarDefinition &toolbar,
+                                                   QuickAccessToolbarModel &model,
                                                    QWidget *parent)
-    : QWidget(parent), m_context(context), m_barList(context.list(toolbar.commandList)),
-      m_endButton(new QuickAccessEndButton(this))
+    : QWidget(parent), m_context(context), m_model(model),
+      m_barList(context.list(model.commandList())), m_endButton(new QuickAccessEndButton(this))
 {
     setObjectName(u"RibbonQuickAccessToolbar1"_s);
     if (!m_barList)
@@ -100,46 +101,57 @@ QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
     Q_ASSERT(m_barList);
     setFont(context.font());
     setAccessibleName(u"Quick Access Toolbar"_s);
-    for (const EntryDefinition &entry : toolbar.entries)
-        addEntry(entry);
+    for (int i = 0; i < model.entries().size(); ++i)
+        m_entries.append(createButton(i));
+    connect(&model, &QuickAccessToolbarModel::entryAdded, this,
+            &QuickAccessToolbarWidget::entryAdded);
+    connect(&model, &QuickAccessToolbarModel::entryRemoved, this,
+            &QuickAccessToolbarWidget::entryRemoved);
+    connect(&model, &QuickAccessToolbarModel::entryShownChanged, this,
+            &QuickAccessToolbarWidget::entriesChanged);
 }
 
-RibbonEntryButton *QuickAccessToolbarWidget::addEntry(const EntryDefinition &entry)
+RibbonEntryButton *QuickAccessToolbarWidget::createButton(int index)
 {
-    EntryDefinition pictureOnly = entry;
-    pictureOnly.showCaption = false;
-    auto *button = new RibbonEntryButton(m_context, pictureOnly, *m_barList,
-                                         RibbonEntryButton::Kind::SmallRibbon, this);
-    m_entries.append(button);
+    return new RibbonEntryButton(m_context, m_model.entries().at(index).entry, *m_barList,
+                                 RibbonEntryButton::Kind::SmallRibbon, this);
+}
+
+void QuickAccessToolbarWidget::entryAdded(int index)
+{
+    m_entries.insert(index, createButton(index));
     Q_EMIT entriesChanged();
-    return button;
 }
 
-void QuickAccessToolbarWidget::removeEntry(RibbonEntryButton *entry)
+void QuickAccessToolbarWidget::entryRemoved(int index)
 {
-    if (!m_entries.removeOne(entry))
-        return;
-    m_hidden.remove(entry);
+    RibbonEntryButton *entry = m_entries.takeAt(index);
     m_outOfSight.removeOne(entry);
     entry->hide();
     entry->deleteLater();
     Q_EMIT entriesChanged();
 }
 
+RibbonEntryButton *QuickAccessToolbarWidget::addEntry(const EntryDefinition &entry)
+{
+    m_model.addEntry(entry);
+    return m_entries.constLast();
+}
+
+void QuickAccessToolbarWidget::removeEntry(RibbonEntryButton *entry)
+{
+    m_model.removeEntry(int(m_entries.indexOf(entry)));
+}
+
 void QuickAccessToolbarWidget::setEntryShown(RibbonEntryButton *entry, bool shown)
 {
-    if (!m_entries.contains(entry) || shown == isEntryShown(entry))
-        return;
-    if (shown)
-        m_hidden.remove(entry);
-    else
-        m_hidden.insert(entry);
-    Q_EMIT entriesChanged();
+    m_model.setShown(int(m_entries.indexOf(entry)), shown);
 }
 
 bool QuickAccessToolbarWidget::isEntryShown(const RibbonEntryButton *entry) const
 {
-    return !m_hidden.contains(entry);
+    const qsizetype index = m_entries.indexOf(entry);
+    return index >= 0 && m_model.entries().at(index).shown;
 }
 
 QList<RibbonEntryButton *> QuickAccessToolbarWidget::shownEntries() const

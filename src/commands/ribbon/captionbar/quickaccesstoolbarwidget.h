@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QList>
-#include <QSet>
 #include <QWidget>
 
 namespace Tagovnik {
@@ -14,6 +13,7 @@ class ActionManager;
 
 namespace Tagovnik::Ribbon {
 
+class QuickAccessToolbarModel;
 class RibbonContext;
 class RibbonEntryButton;
 
@@ -39,16 +39,18 @@ private:
     bool m_overflow = false;
 };
 
-// The quick access toolbar: picture-only ribbon buttons for the entries of its bar binding,
-// followed by the end button. Whoever places it (the caption bar above the ribbon, the ribbon
+// The quick access toolbar: picture-only ribbon buttons for the entries of its model, in the
+// model's order, followed by the end button. It follows the model's changes. Whoever places it (the caption bar above the ribbon, the ribbon
 // in its strip below) works out a layout for `entryWidths()` and hands it to `arrange()`.
 class QuickAccessToolbarWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    QuickAccessToolbarWidget(RibbonContext &context, const QuickAccessToolbarDefinition &toolbar,
+    QuickAccessToolbarWidget(RibbonContext &context, QuickAccessToolbarModel &model,
                              QWidget *parent = nullptr);
+
+    QuickAccessToolbarModel &model() const { return m_model; }
 
     // Every entry of the bar binding, shown or not, in order.
     const QList<RibbonEntryButton *> &entries() const { return m_entries; }
@@ -60,10 +62,9 @@ public:
     bool isOverflowing() const { return m_endButton->isOverflow(); }
     QAbstractButton *endButton() const { return m_endButton; }
 
-    // A new last entry; entries on this toolbar never show their caption.
+    // Changes of the model through the entry's button.
     RibbonEntryButton *addEntry(const EntryDefinition &entry);
     void removeEntry(RibbonEntryButton *entry);
-    // A hidden entry stays in the bar binding and can be shown again.
     void setEntryShown(RibbonEntryButton *entry, bool shown);
     bool isEntryShown(const RibbonEntryButton *entry) const;
 
@@ -84,10 +85,14 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    RibbonEntryButton *createButton(int index);
+    void entryAdded(int index);
+    void entryRemoved(int index);
+
     RibbonContext &m_context;
+    QuickAccessToolbarModel &m_model;
     ActionManager *m_barList;
-    QList<RibbonEntryButton *> m_entries;
-    QSet<const RibbonEntryButton *> m_hidden;
+    QList<RibbonEntryButton *> m_entries; // one per model entry, in its order
     QList<RibbonEntryButton *> m_outOfSight;
     QuickAccessEndButton *m_endButton;
     bool m_drawsBackdrop = true;
