@@ -1,5 +1,7 @@
 #include "ribbon/geometry/applicationmenulayout.h"
 
+#include "ribbon/geometry/popupplacement.h"
+
 #include <algorithm>
 
 namespace Tagovnik::Ribbon {
@@ -33,11 +35,13 @@ ApplicationMenuLayout layoutApplicationMenu(const ApplicationMenuInput &input)
     ApplicationMenuLayout layout;
     const int height = applicationMenuHeight(input.entries);
 
-    QPoint topLeft = input.applicationButton.topLeft() + kApplicationMenuOffset;
-    const int workAreaEnd = input.workArea.left() + input.workArea.width();
-    if (topLeft.x() + kApplicationMenuWidth > workAreaEnd)
-        topLeft.setX(workAreaEnd - kApplicationMenuWidth);
-    layout.popup = QRect(topLeft, QSize(kApplicationMenuWidth, height));
+    // Over the button's lower part, moved left where it would pass the work area's right edge.
+    layout.popup = placePopup({.anchor = input.applicationButton,
+                               .hangAt = input.applicationButton.topLeft() + kApplicationMenuOffset,
+                               .size = QSize(kApplicationMenuWidth, height),
+                               .flipsAbove = false,
+                               .keepsLeftEdge = false},
+                              {input.workArea});
 
     int y = kApplicationMenuVerticalMargin;
     for (const ApplicationMenuEntry &entry : input.entries) {

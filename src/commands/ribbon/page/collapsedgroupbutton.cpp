@@ -2,6 +2,7 @@
 
 #include "actionmanager.h"
 #include "entrypicture.h"
+#include "ribbon/geometry/popupplacement.h"
 #include "ribbon/geometry/ribboncollapse.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -11,6 +12,7 @@
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -172,17 +174,16 @@ void CollapsedGroupButton::showDropDown()
 
     // Below the button, its near edge in line with the button's; kept on the screen.
     const QSize size = m_dropDown->size();
-    const QPoint bottomLeft = mapToGlobal(QPoint(0, height()));
-    QPoint position = bottomLeft;
-    if (layoutDirection() == Qt::RightToLeft)
-        position.setX(mapToGlobal(QPoint(width(), 0)).x() - size.width());
-    if (const QScreen *display = screen()) {
-        const QRect available = display->availableGeometry();
-        if (position.y() + size.height() > available.bottom() + 1)
-            position.setY(mapToGlobal(QPoint(0, 0)).y() - size.height());
-        position.setX(std::clamp(position.x(), available.left(),
-                                 std::max(available.left(), available.right() + 1 - size.width())));
-    }
+    const QRect anchor(mapToGlobal(QPoint(0, 0)), this->size());
+    QList<QRect> workAreas;
+    for (const QScreen *display : QGuiApplication::screens())
+        workAreas.append(display->availableGeometry());
+    const QPoint position =
+        placePopup({.anchor = anchor,
+                    .hangAt = belowAnchor(anchor, size, layoutDirection()),
+                    .size = size},
+                   workAreas)
+            .topLeft();
     m_dropDown->move(position);
     m_dropDown->show();
     update();
