@@ -39,7 +39,6 @@ bool withinDoubleClickTime(const QElapsedTimer &since)
 }
 
 inline constexpr QColor kInactiveCaptionText{0x8e, 0x97, 0xa5};
-inline constexpr QColor kGlyph{0x2c, 0x3a, 0x4e};
 
 // The window menu. A second click on the caption-only icon that opened it arrives here, as
 // the menu holds the mouse; within the double-click time it closes the window.
@@ -76,21 +75,6 @@ private:
     QElapsedTimer m_openedAt;
 };
 
-QString systemButtonName(CaptionSystemButton::Kind kind)
-{
-    switch (kind) {
-    case CaptionSystemButton::Kind::Minimise:
-        return u"Minimize"_s;
-    case CaptionSystemButton::Kind::Maximise:
-        return u"Maximize"_s;
-    case CaptionSystemButton::Kind::Restore:
-        return u"Restore"_s;
-    case CaptionSystemButton::Kind::Close:
-        return u"Close"_s;
-    }
-    return {};
-}
-
 bool isResizable(const QWidget *window)
 {
     return window->minimumSize() != window->maximumSize();
@@ -98,174 +82,6 @@ bool isResizable(const QWidget *window)
 
 } // namespace
 
-
-ApplicationButton::ApplicationButton(ApplicationMenuPopup &menu, QWidget *parent)
-    : QAbstractButton(parent), m_menu(menu)
-{
-    setObjectName(u"ApplicationButton"_s);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-    connect(&m_menu, &ApplicationMenuPopup::shownChanged, this, qOverload<>(&QWidget::update));
-    // A press opens the menu; click() (screen readers, key tips) does the same.
-    connect(this, &QAbstractButton::clicked, this, &ApplicationButton::menuRequested);
-}
-
-bool ApplicationButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
-}
-
-bool ApplicationButton::hitButton(const QPoint &pos) const
-{
-    const QPointF offset = QPointF(pos) - QRectF(rect()).center();
-    const qreal radius = width() / 2.0;
-    return offset.x() * offset.x() + offset.y() * offset.y() <= radius * radius;
-}
-
-void ApplicationButton::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
-        event->ignore();
-        return;
-    }
-    // The menu opens on the press and takes the mouse; the button is never left down.
-    event->accept();
-    Q_EMIT menuRequested();
-}
-
-void ApplicationButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    Q_EMIT doubleClicked();
-}
-
-void ApplicationButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const ApplicationButtonLook look = m_menu.isVisible() ? ApplicationButtonLook::Pressed
-                                       : underMouse()     ? ApplicationButtonLook::Hot
-                                                          : ApplicationButtonLook::Normal;
-    paintApplicationButton(painter, rect(), look, devicePixelRatioF());
-}
-
-CaptionSystemButton::CaptionSystemButton(Kind kind, QWidget *parent)
-    : QAbstractButton(parent), m_kind(kind)
-{
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-    setKind(kind);
-}
-
-void CaptionSystemButton::setKind(Kind kind)
-{
-    m_kind = kind;
-    setObjectName(systemButtonName(kind) + u"Button"_s);
-    setAccessibleName(systemButtonName(kind));
-    update();
-}
-
-bool CaptionSystemButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    if (event->type() == QEvent::ActivationChange)
-        update();
-    return QAbstractButton::event(event);
-}
-
-void CaptionSystemButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const bool close = m_kind == Kind::Close;
-    const bool lit = isEnabled() && (isDown() || underMouse());
-    if (lit) {
-        QColor fill;
-        if (close)
-            fill = isDown() ? Palette::closeHot.darker(125) : Palette::closeHot;
-        else
-            fill = QColor(0x1e, 0x39, 0x5b, isDown() ? 58 : 30);
-        painter.fillRect(rect(), fill);
-    }
-    QColor glyph = isActiveWindow() ? kGlyph : kInactiveCaptionText;
-    if (close && lit)
-        glyph = Qt::white;
-    if (!isEnabled())
-        glyph = Palette::disabledText;
-
-    // A 10 x 10 glyph of one-pixel lines, on whole pixels so that it stays sharp.
-    const qreal left = (width() - 10) / 2;
-    const qreal top = (height() - 10) / 2;
-    painter.setPen(QPen(glyph, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    switch (m_kind) {
-    case Kind::Minimise:
-        painter.drawLine(QLineF(left + 0.5, top + 5.5, left + 9.5, top + 5.5));
-        break;
-    case Kind::Maximise:
-        painter.drawRect(QRectF(left + 0.5, top + 0.5, 9, 9));
-        break;
-    case Kind::Restore:
-        painter.drawRect(QRectF(left + 0.5, top + 2.5, 7, 7));
-        painter.drawPolyline(
-            QPolygonF{QPointF(left + 2.5, top + 2.5), QPointF(left + 2.5, top + 0.5),
-                      QPointF(left + 9.5, top + 0.5), QPointF(left + 9.5, top + 7.5),
-                      QPointF(left + 7.5, top + 7.5)});
-        break;
-    case Kind::Close:
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(glyph, 1.1, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QLineF(left, top, left + 10, top + 10));
-        painter.drawLine(QLineF(left + 10, top, left, top + 10));
-        break;
-    }
-}
-
-CaptionIconButton::CaptionIconButton(QWidget *parent) : QAbstractButton(parent)
-{
-    setObjectName(u"WindowMenuButton"_s);
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(u"System Menu"_s);
-    connect(this, &QAbstractButton::clicked, this, &CaptionIconButton::menuRequested);
-}
-
-bool CaptionIconButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
-}
-
-void CaptionIconButton::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    Q_EMIT menuRequested();
-}
-
-void CaptionIconButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    Q_EMIT doubleClicked();
-}
-
-void CaptionIconButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, applicationIconPixmap(width(), devicePixelRatioF()));
-}
 
 CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
                                    QWidget *parent)

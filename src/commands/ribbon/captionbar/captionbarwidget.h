@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ribbon/captionbar/applicationbutton.h"
+#include "ribbon/captionbar/captioniconbutton.h"
 #include "ribbon/geometry/captionbarlayout.h"
 #include "ribbon/model/ribbonstructure.h"
+#include "ribbon/windowchrome/captionsystembutton.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -18,72 +21,6 @@ class ApplicationMenuPopup;
 class QuickAccessToolbarModel;
 class QuickAccessToolbarWidget;
 class RibbonContext;
-
-// The round button at the caption bar's left that opens the application menu. It hangs below
-// the caption bar over the tab row, so it is a child of the caption bar's parent (the ribbon)
-// and keeps itself on top of the ribbon's other children.
-class ApplicationButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    ApplicationButton(ApplicationMenuPopup &menu, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-    bool hitButton(const QPoint &pos) const override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-
-Q_SIGNALS:
-    void menuRequested();
-    void doubleClicked();
-
-private:
-    ApplicationMenuPopup &m_menu;
-};
-
-// One of the window's buttons at the caption bar's right end, with its glyph drawn thin.
-class CaptionSystemButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    enum class Kind { Minimise, Maximise, Restore, Close };
-
-    CaptionSystemButton(Kind kind, QWidget *parent = nullptr);
-
-    Kind kind() const { return m_kind; }
-    void setKind(Kind kind);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    Kind m_kind;
-};
-
-// The small application icon that stands in for the application button while the ribbon
-// shows only its caption bar. A click opens the window menu, a double-click closes the window.
-class CaptionIconButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    explicit CaptionIconButton(QWidget *parent = nullptr);
-
-Q_SIGNALS:
-    void menuRequested();
-    void doubleClicked();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-};
 
 // The ribbon's top strip, drawn in place of the window's title bar: application button,
 // quick access toolbar, caption and the window's minimise, maximise/restore and close buttons.
