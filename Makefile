@@ -2,8 +2,15 @@
 # builds and runs the whole test suite. Both first install what a fresh
 # Debian 12 machine lacks. Extra CMake options: make test CMAKE_ARGS="-D..."
 
-BUILD_DIR ?= build
 CMAKE_ARGS ?=
+# make test SANITIZE=1: the same suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a build folder of its own.
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+override CMAKE_ARGS += -DTAGOVNIK_SANITIZE=ON
+else
+BUILD_DIR ?= build
+endif
 
 # Build tools and Qt 6, plus what the headless test run and the desktop file check need.
 PACKAGES := cmake ninja-build g++ make pkg-config \

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 #include "application.h"
+#include "fixedarguments.h"
 #include "startup.h"
 #include "webenginesandbox.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     disableWebEngineSandboxWhenRoot();
     // The web engine shares its OpenGL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    Application application(argc, argv);
+    // Whatever was typed after the program's name is ignored.
+    FixedArguments arguments(argc > 0 ? argv[0] : nullptr);
+    Application application(arguments.count(), arguments.values());
     return runProgram(application, [] { return std::make_unique<TForm1>(); });
 }

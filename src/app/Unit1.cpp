@@ -2,6 +2,7 @@
 
 #include "actionmanager.h"
 #include "applicationicon.h"
+#include "enginehelper.h"
 #include "errorboundary.h"
 #include "form1definition.h"
 #include "idleevaluator.h"
@@ -25,8 +26,18 @@ namespace Tagovnik {
 
 using PageAddresses::RemotePage;
 
-TForm1::TForm1(QWidget *parent)
-    : QMainWindow(parent), WebBrowser1(new WebBrowser(this)),
+// Without its helper program the engine would end the program while creating
+// the pane, so a missing helper is an error of start-up instead.
+static WebBrowser *createBrowserPane(QWidget *owner)
+{
+    EngineHelper::requireAvailable();
+    return new WebBrowser(owner);
+}
+
+TForm1::TForm1(QWidget *parent) : TForm1(createBrowserPane, parent) {}
+
+TForm1::TForm1(const PaneFactory &createPane, QWidget *parent)
+    : QMainWindow(parent), WebBrowser1(createPane(this)),
       m_printDialog(std::make_unique<PrintDialog>()), m_shortcuts(new ShortcutDispatcher(*this)),
       m_idleEvaluator(new IdleEvaluator(this))
 {
@@ -45,7 +56,20 @@ TForm1::TForm1(QWidget *parent)
     ErrorBoundary::run([this] { FormCreate(this); });
 }
 
-TForm1::~TForm1() = default;
+// Parts go in the reverse order of their dependencies: key dispatch and idle
+// evaluation read the ribbon and the command lists, the ribbon's widgets refer
+// to its context and hold the commands of the lists.
+TForm1::~TForm1()
+{
+    delete m_shortcuts;
+    delete m_idleEvaluator;
+    delete Ribbon1;
+    Ribbon1 = nullptr;
+    m_ribbonContext.reset();
+    delete ActionManager3;
+    delete ActionManager2;
+    delete ActionManager1;
+}
 
 void TForm1::createCommands()
 {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 namespace Tagovnik {
@@ -69,6 +70,10 @@ public:
     void Ribbon1HelpButtonClick();
 
 protected:
+    using PaneFactory = std::function<WebBrowser *(QWidget *owner)>;
+    // The window with the pane that createPane makes in WebBrowser1's place.
+    TForm1(const PaneFactory &createPane, QWidget *parent);
+
     // The pane the handlers drive and the print command prints: WebBrowser1.
     virtual BrowserPane &browserPane();
     virtual PrintablePage &printablePage();

@@ -24,6 +24,11 @@ EOleSysError::EOleSysError(std::uint32_t code)
                    __builtin_return_address(0))
 {}
 
+EOleSysError::EOleSysError(const QString &message, std::uint32_t code)
+    : EOleSysError(u"EOleSysError"_s, ErrorMessage::forDescription(message, code), code,
+                   __builtin_return_address(0))
+{}
+
 EOleSysError::EOleSysError(QString kindName, QString message, std::uint32_t code,
                            const void *raisedAt)
     : EOleError(std::move(kindName), std::move(message), raisedAt), m_errorCode(code)

@@ -8,8 +8,9 @@
 namespace Tagovnik {
 
 // An error carries the name of its kind and a message. Handlers never catch
-// errors: they travel up to the event loop, which shows them in the error
-// report box (or, during start-up, in the fatal start-up report).
+// errors: they travel up to the error boundary of the event being handled,
+// which shows them in the error report box (or, during start-up, up to the
+// fatal start-up report).
 class Error : public std::exception
 {
 public:
@@ -46,6 +47,8 @@ class EOleSysError : public EOleError
 {
 public:
     Q_NEVER_INLINE explicit EOleSysError(std::uint32_t code);
+    // A failure the program found itself, with its own text.
+    Q_NEVER_INLINE EOleSysError(const QString &message, std::uint32_t code);
     std::uint32_t errorCode() const { return m_errorCode; }
 
 protected:
@@ -73,6 +76,7 @@ namespace ResultCode {
 inline constexpr std::uint32_t unspecifiedFailure = 0x80004005; // E_FAIL
 inline constexpr std::uint32_t invalidArgument = 0x80070057;    // E_INVALIDARG
 inline constexpr std::uint32_t noInterface = 0x80004002;        // E_NOINTERFACE
+inline constexpr std::uint32_t fileNotFound = 0x80070002;       // ERROR_FILE_NOT_FOUND
 } // namespace ResultCode
 
 } // namespace Tagovnik

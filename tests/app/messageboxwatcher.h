@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -17,22 +18,26 @@ public:
         QMessageBox::Icon icon;
         int buttons;
         QWidget *owner;
+        bool mainWindowShown; // whether a main window was on screen under the box
     };
 
     MessageBoxWatcher()
     {
         connect(&m_poll, &QTimer::timeout, this, [this] {
             QMessageBox *box = nullptr;
+            bool mainWindowShown = false;
             for (QWidget *window : QApplication::topLevelWidgets()) {
                 if (auto *candidate = qobject_cast<QMessageBox *>(window);
                     candidate && candidate->isVisible())
                     box = candidate;
+                if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+                    mainWindowShown = true;
             }
             if (!box)
                 return;
             // Closing it at once means every visible box we meet is a new one.
             m_seen.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
-                           box->parentWidget()});
+                           box->parentWidget(), mainWindowShown});
             box->done(QMessageBox::Ok);
         });
         m_poll.start(20);

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 #include "application.h"
 #include "error.h"
+#include "errorboundary.h"
 #include "messageboxwatcher.h"
 #include "startup.h"
 #include "startupreport.h"
@@ -11,12 +12,14 @@
 #include <QCloseEvent>
 #include <QRegularExpression>
 #include <QWebEngineView>
+#include <QScreen>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
 
-// An object whose event handling fails, like a command whose browser call fails.
+// An object whose event handling fails, like a command whose browser call
+// fails, and hands the error to the boundary at its own handling.
 class FailingHandler : public QObject
 {
 public:
@@ -26,7 +29,8 @@ public:
         if (event->type() != QEvent::User)
             return QObject::event(event);
         ++handled;
-        throw EOleException(u"Navigation failed"_s, 0x80004005);
+        ErrorBoundary::run([] { throw EOleException(u"Navigation failed"_s, 0x80004005); });
+        return true;
     }
 };
 
@@ -77,6 +81,16 @@ private Q_SLOTS:
         // Restoring gives the design size.
         form.showNormal();
         QTRY_COMPARE(form.size(), form.scaledClientSize());
+        // ... centred on the work area, where the window system placed the real window.
+        const QRect workArea = form.screen()->availableGeometry();
+        const QRect placed = form.windowHandle()->geometry();
+        QCOMPARE(placed.size(), form.scaledClientSize());
+        QVERIFY2(qAbs(placed.center().x() - workArea.center().x()) <= 1 &&
+                     qAbs(placed.center().y() - workArea.center().y()) <= 1,
+                 qPrintable(u"placed at %1,%2 in a work area of %3x%4"_s.arg(placed.x())
+                                .arg(placed.y())
+                                .arg(workArea.width())
+                                .arg(workArea.height())));
     }
 
     void closingTheWindowEndsTheLoopWithExitCodeZero_data()
