@@ -10,6 +10,7 @@
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/page/ribbonpagewidget.h"
 #include "ribbon/look/ribbonpalette.h"
+#include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"

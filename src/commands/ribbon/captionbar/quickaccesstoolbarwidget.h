@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ribbon/captionbar/quickaccessendbutton.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/model/ribbonstructure.h"
 
@@ -16,28 +17,6 @@ namespace Tagovnik::Ribbon {
 class QuickAccessToolbarModel;
 class RibbonContext;
 class RibbonEntryButton;
-
-// The small button that ends the quick access toolbar. It opens the toolbar's drop-down
-// menu, or, while entries are out of sight, the pop-up that holds them.
-class QuickAccessEndButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    explicit QuickAccessEndButton(QWidget *parent = nullptr);
-
-    void setOverflow(bool overflow);
-    bool isOverflow() const { return m_overflow; }
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    bool m_overflow = false;
-};
 
 // The quick access toolbar: picture-only ribbon buttons for the entries of its model, in the
 // model's order, followed by the end button. It follows the model's changes. Whoever places it (the caption bar above the ribbon, the ribbon
