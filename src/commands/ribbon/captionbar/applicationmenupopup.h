@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ribbon/captionbar/applicationmenuoptionbutton.h"
 #include "ribbon/geometry/applicationmenulayout.h"
 #include "ribbon/model/ribbonstructure.h"
 
@@ -12,26 +13,6 @@ namespace Tagovnik::Ribbon {
 
 class RibbonContext;
 class RibbonEntryButton;
-
-// A button along the bottom of the application menu, such as " Konec": it runs its command.
-class ApplicationMenuOptionButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    ApplicationMenuOptionButton(RibbonContext &context, const EntryDefinition &entry,
-                                QWidget *parent = nullptr);
-
-    const EntryDefinition &entry() const { return m_entry; }
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    EntryDefinition m_entry;
-};
 
 // The pop-up of the application button: the command rows on the left, the heading over the
 // recent list on the right and the option buttons along the bottom. Choosing anything closes
