@@ -1,5 +1,7 @@
 #include "ribbon/captionbar/captionbarwidget.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/look/applicationbuttonpainter.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
@@ -223,19 +225,19 @@ QMenu *CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
         });
         return action;
     };
-    add(u"Restore"_s, maximised || minimised, [](QWidget *w) { w->showNormal(); });
-    add(u"Move"_s, !maximised, [](QWidget *w) {
+    add(Texts::restore, maximised || minimised, [](QWidget *w) { w->showNormal(); });
+    add(Texts::move, !maximised, [](QWidget *w) {
         if (QWindow *handle = w->windowHandle())
             handle->startSystemMove();
     });
-    add(u"Size"_s, !maximised && resizable, [](QWidget *w) {
+    add(Texts::size, !maximised && resizable, [](QWidget *w) {
         if (QWindow *handle = w->windowHandle())
             handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
     });
-    add(u"Minimize"_s, !minimised, [](QWidget *w) { w->showMinimized(); });
-    add(u"Maximize"_s, !maximised && resizable, [](QWidget *w) { w->showMaximized(); });
+    add(Texts::minimize, !minimised, [](QWidget *w) { w->showMinimized(); });
+    add(Texts::maximize, !maximised && resizable, [](QWidget *w) { w->showMaximized(); });
     menu->addSeparator();
-    QAction *close = add(u"Close"_s, true, [](QWidget *w) { w->close(); });
+    QAction *close = add(Texts::close, true, [](QWidget *w) { w->close(); });
     menu->setDefaultAction(close);
     menu->popup(globalPos);
     return menu;

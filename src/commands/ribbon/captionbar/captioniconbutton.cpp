@@ -1,5 +1,7 @@
 #include "ribbon/captionbar/captioniconbutton.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/look/applicationbuttonpainter.h"
 
 #include <QMouseEvent>
@@ -18,7 +20,7 @@ CaptionIconButton::CaptionIconButton(QWidget *parent) : QAbstractButton(parent)
 {
     setObjectName(u"WindowMenuButton"_s);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(u"System Menu"_s);
+    setAccessibleName(Texts::systemMenu);
     connect(this, &QAbstractButton::clicked, this, &CaptionIconButton::menuRequested);
 }
 

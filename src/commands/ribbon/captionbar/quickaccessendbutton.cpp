@@ -1,5 +1,7 @@
 #include "ribbon/captionbar/quickaccessendbutton.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/geometry/ribbonentrysize.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/look/ribbonpalette.h"
@@ -18,7 +20,7 @@ static bool isHoverHelp(const QEvent *event)
 
 static QString endButtonName(bool overflow)
 {
-    return overflow ? u"More Controls"_s : u"Customize Quick Access Toolbar"_s;
+    return overflow ? Texts::moreControls : Texts::customizeQuickAccessToolbar;
 }
 
 QuickAccessEndButton::QuickAccessEndButton(QWidget *parent) : QAbstractButton(parent)

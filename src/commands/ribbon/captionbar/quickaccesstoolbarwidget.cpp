@@ -1,5 +1,7 @@
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "actionmanager.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
@@ -35,7 +37,7 @@ QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
         m_barList = context.lists().value(0);
     Q_ASSERT(m_barList);
     setFont(context.font());
-    setAccessibleName(u"Quick Access Toolbar"_s);
+    setAccessibleName(Texts::quickAccessToolbar);
     for (int i = 0; i < model.entries().size(); ++i)
         m_entries.append(createButton(i));
     connect(&model, &QuickAccessToolbarModel::entryAdded, this,

@@ -1,5 +1,7 @@
 #include "ribbon/controls/ribbonhelpbutton.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QEvent>
@@ -17,7 +19,7 @@ static bool isHoverHelp(const QEvent *event)
 
 RibbonHelpButton::RibbonHelpButton(QWidget *parent) : QAbstractButton(parent)
 {
-    setText(u"Help"_s);
+    setText(Texts::help);
     setAccessibleName(text());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);

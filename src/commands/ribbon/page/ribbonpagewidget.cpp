@@ -1,5 +1,7 @@
 #include "ribbon/page/ribbonpagewidget.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/page/collapsedgroupbutton.h"
 #include "ribbon/geometry/ribbonbands.h"
 #include "ribbon/model/ribboncontext.h"
@@ -27,7 +29,7 @@ public:
     {
         const bool left = arrow == Qt::LeftArrow;
         setObjectName(left ? u"scrollLeft"_s : u"scrollRight"_s);
-        setAccessibleName(left ? u"Scroll left"_s : u"Scroll right"_s);
+        setAccessibleName(left ? Texts::scrollLeft : Texts::scrollRight);
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_Hover);
         hide();

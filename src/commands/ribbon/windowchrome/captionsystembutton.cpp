@@ -1,5 +1,7 @@
 #include "ribbon/windowchrome/captionsystembutton.h"
 
+#include "ribbon/look/ribbontexts.h"
+
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QEvent>
@@ -21,13 +23,13 @@ static QString systemButtonName(CaptionSystemButton::Kind kind)
 {
     switch (kind) {
     case CaptionSystemButton::Kind::Minimise:
-        return u"Minimize"_s;
+        return Texts::minimize;
     case CaptionSystemButton::Kind::Maximise:
-        return u"Maximize"_s;
+        return Texts::maximize;
     case CaptionSystemButton::Kind::Restore:
-        return u"Restore"_s;
+        return Texts::restore;
     case CaptionSystemButton::Kind::Close:
-        return u"Close"_s;
+        return Texts::close;
     }
     return {};
 }
