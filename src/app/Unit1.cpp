@@ -49,6 +49,10 @@ TForm1::TForm1(const PaneFactory &createPane, QWidget *parent)
     m_shortcuts->setFocusedControlClaim(
         [this](const QKeyEvent &key) { return WebBrowser1->claimsKey(key); });
     createCommands();
+    // The pane's context menu prints through the print command, like Ctrl+P.
+    connect(WebBrowser1, &WebBrowser::printRequested, this, [this] {
+        ErrorBoundary::run([this] { ActionManager2->command(u"PrintDlg1"_s)->execute(); });
+    });
     applyScaling();
     createRibbon();
 

@@ -1,9 +1,14 @@
+#include "crashpage.h"
 #include "error.h"
+#include "errorrecorder.h"
+#include "loadingprogressline.h"
 #include "loopbackhttpserver.h"
+#include "panetesting.h"
 #include "testmain.h"
 #include "webbrowser.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,6 +18,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace Tagovnik;
+using PaneTesting::killRenderer;
 
 // The pane against the real web engine, on pages served from 127.0.0.1.
 class TestWebBrowser : public QObject
@@ -21,17 +27,10 @@ class TestWebBrowser : public QObject
 
     static bool waitForLoad(WebBrowser &pane, const std::function<void()> &action)
     {
-        QSignalSpy loaded(pane.view(), &QWebEngineView::loadFinished);
-        action();
-        if (!loaded.wait(20000))
-            return false;
-        return loaded.constFirst().constFirst().toBool();
+        return PaneTesting::waitForLoad(pane, action);
     }
 
-    static QByteArray page(const char *title)
-    {
-        return QByteArray("<html><title>") + title + "</title><body>" + title + "</body></html>";
-    }
+    static QByteArray page(const char *title) { return PaneTesting::page(title); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -110,6 +109,134 @@ private Q_SLOTS:
         QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/offline"_s)); }));
         QVERIFY(m_server.requestedPaths().contains(u"/offline"_s));
         QCOMPARE(pane.view()->title(), u"offline"_s);
+    }
+
+    void printingAfterTheRendererDiedIsRefusedUntilAPageHasLoadedAgain()
+    {
+        ErrorRecorder errors;
+        WebBrowser pane;
+        QVERIFY(PaneTesting::showActive(pane));
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/one"_s)); }));
+        QVERIFY(pane.hasLivePage());
+        QVERIFY(killRenderer(pane));
+
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"lost.pdf"_s));
+        QSignalSpy finished(pane.view(), &QWebEngineView::printFinished);
+        // Whatever the pane shows meanwhile, the lost page cannot be printed.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                pane.printPage(printer);
+                QFAIL("a page without its renderer must not reach the engine's printing");
+            } catch (const EOleError &error) {
+                QCOMPARE(error.message(), u"Stránku nelze vytisknout, dokud nebude znovu načtena"_s);
+            }
+            QTest::qWait(500);
+        }
+        QVERIFY(finished.isEmpty());
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/two"_s)); }));
+        QVERIFY(pane.hasLivePage());
+        pane.printPage(printer);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.constFirst().constFirst().toBool(), true);
+        QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void aDeadRendererLeavesACrashPageThatReloadsTheLostPage()
+    {
+        WebBrowser pane;
+        QVERIFY(PaneTesting::showActive(pane));
+        m_server.setPage(u"/one?q=a&b=%3Cc%3E"_s, page("one"));
+        const QUrl lost(m_server.url(u"/one?q=a&b=<c>"_s));
+        QVERIFY(waitForLoad(pane, [&] { pane.view()->load(lost); }));
+        QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
+        QVERIFY(pane.isShowingCrashPage());
+        QCOMPARE(pane.view()->title(), CrashPage::title.toString());
+        const QString text = PaneTesting::evaluate(pane, u"document.body.innerText"_s).toString();
+        QVERIFY2(text.contains(lost.toDisplayString()), qPrintable(text));
+
+        // The link on the page loads the lost page again, as a click of the user.
+        QVERIFY(PaneTesting::focusPage(pane));
+        const QPoint link = PaneTesting::centreOf(pane, u"reload"_s);
+        QVERIFY(waitForLoad(pane, [&] {
+            QTest::mouseClick(PaneTesting::engineWidget(pane), Qt::LeftButton, {}, link);
+        }));
+        QCOMPARE(pane.view()->url(), lost);
+        QCOMPARE(pane.view()->title(), u"one"_s);
+        QVERIFY(!pane.isShowingCrashPage());
+        QVERIFY(pane.hasLivePage());
+    }
+
+    void aLocalPageLostToACrashReloadsFromItsLinkAndCommandsWorkAfterwards()
+    {
+        QTemporaryDir root;
+        QFile file(root.filePath(u"stránka.html"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(page("local"));
+        file.close();
+
+        WebBrowser pane;
+        QVERIFY(PaneTesting::showActive(pane));
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(file.fileName()); }));
+        QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
+        QVERIFY(pane.isShowingCrashPage());
+        QVERIFY(PaneTesting::focusPage(pane));
+        const QPoint link = PaneTesting::centreOf(pane, u"reload"_s);
+        QVERIFY(waitForLoad(pane, [&] {
+            QTest::mouseClick(PaneTesting::engineWidget(pane), Qt::LeftButton, {}, link);
+        }));
+        QCOMPARE(pane.view()->url().toLocalFile(), file.fileName());
+
+        // Killed again, then left by a command instead of the link.
+        QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
+        QVERIFY(pane.isShowingCrashPage());
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/two"_s)); }));
+        QCOMPARE(pane.view()->title(), u"two"_s);
+        QVERIFY(!pane.isShowingCrashPage());
+    }
+
+    void aCrashPageThatDiesItselfIsNotShownAgain()
+    {
+        WebBrowser pane;
+        QVERIFY(PaneTesting::showActive(pane));
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/one"_s)); }));
+        QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
+        QVERIFY(pane.isShowingCrashPage());
+
+        QSignalSpy started(pane.view(), &QWebEngineView::loadStarted);
+        QVERIFY(killRenderer(pane));
+        QTest::qWait(1500);
+        QVERIFY(started.isEmpty()); // no reload, no new crash page
+        QVERIFY(!pane.hasLivePage());
+
+        // Refresh loads the page the crash page stood for.
+        QVERIFY(waitForLoad(pane, [&] { pane.refresh(); }));
+        QCOMPARE(pane.view()->title(), u"one"_s);
+    }
+
+    void aThinLineShowsTheLoadingUntilThePageHasLoaded()
+    {
+        WebBrowser pane;
+        QVERIFY(PaneTesting::showActive(pane));
+        LoadingProgressLine *line = pane.progressLine();
+        QVERIFY(!line->isVisible());
+        bool shownWhileLoading = false;
+        connect(pane.view(), &QWebEngineView::loadProgress, this,
+                [&] { shownWhileLoading = shownWhileLoading || line->isVisible(); });
+        QVERIFY(waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/one"_s)); }));
+        QVERIFY(shownWhileLoading);
+        QVERIFY(!line->isVisible());
+        QCOMPARE(line->geometry(), QRect(0, 0, pane.width(), LoadingProgressLine::thickness));
+
+        // A failed load ends it too.
+        pane.setOffline(true);
+        QVERIFY(!waitForLoad(pane, [&] { pane.navigate(m_server.url(u"/two"_s)); }));
+        QVERIFY(!line->isVisible());
     }
 
     void printsTheShownPage()

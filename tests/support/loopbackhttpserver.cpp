@@ -17,7 +17,14 @@ LoopbackHttpServer::LoopbackHttpServer()
 
 void LoopbackHttpServer::setPage(const QString &path, const QByteArray &html)
 {
-    m_pages.insert(path, html);
+    setResource(path, html, "text/html; charset=utf-8");
+}
+
+void LoopbackHttpServer::setResource(const QString &path, const QByteArray &body,
+                                     const QByteArray &contentType,
+                                     const QByteArray &extraHeaders)
+{
+    m_pages.insert(path, {body, contentType, extraHeaders});
 }
 
 QString LoopbackHttpServer::url(const QString &path) const
@@ -36,9 +43,13 @@ void LoopbackHttpServer::answer(QTcpSocket *socket)
     m_requested.append(path);
 
     const bool found = m_pages.contains(path);
-    const QByteArray body = found ? m_pages.value(path) : QByteArray("<html>not found</html>");
+    const Resource resource = found ? m_pages.value(path)
+                                    : Resource{"<html>not found</html>",
+                                               "text/html; charset=utf-8", {}};
+    const QByteArray &body = resource.body;
     QByteArray response = found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n";
-    response += "Content-Type: text/html; charset=utf-8\r\nConnection: close\r\n";
+    response += "Content-Type: " + resource.contentType + "\r\nConnection: close\r\n";
+    response += resource.extraHeaders;
     response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
     socket->write(response);
     socket->disconnectFromHost();

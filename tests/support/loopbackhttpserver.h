@@ -15,6 +15,9 @@ public:
     LoopbackHttpServer();
 
     void setPage(const QString &path, const QByteArray &html);
+    // Any other resource: a picture, or a file the browser offers to save.
+    void setResource(const QString &path, const QByteArray &body, const QByteArray &contentType,
+                     const QByteArray &extraHeaders = {});
     QString url(const QString &path) const;
     const QStringList &requestedPaths() const { return m_requested; }
 
@@ -22,6 +25,12 @@ private:
     void answer(QTcpSocket *socket);
 
     QTcpServer m_server;
-    QHash<QString, QByteArray> m_pages;
+    struct Resource
+    {
+        QByteArray body;
+        QByteArray contentType;
+        QByteArray extraHeaders;
+    };
+    QHash<QString, Resource> m_pages;
     QStringList m_requested;
 };
