@@ -2,7 +2,7 @@
 
 #include "commandkind.h"
 #include "imagelistid.h"
-#include "ribbon/ribbonstructure.h"
+#include "ribbon/model/ribbonstructure.h"
 
 #include <QKeyCombination>
 #include <QSize>

@@ -4,14 +4,16 @@
 #include "error.h"
 #include "pageaddresses.h"
 #include "recordingform.h"
-#include "ribbon/captionbarwidget.h"
-#include "ribbon/quickaccesstoolbarwidget.h"
+#include "ribbon/captionbar/captionbarwidget.h"
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/ribbonbar.h"
-#include "ribbon/ribboncontext.h"
-#include "ribbon/ribbonentrybutton.h"
-#include "ribbon/ribbongroupwidget.h"
-#include "ribbon/ribbonpagewidget.h"
-#include "ribbon/ribbontabbutton.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/controls/ribbonentrybutton.h"
+#include "ribbon/page/ribbongroupwidget.h"
+#include "ribbon/page/ribbonpagewidget.h"
+#include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/windowchrome/windowframe.h"
 #include "testmain.h"
 #include "webbrowser.h"
 
@@ -105,7 +107,9 @@ private Q_SLOTS:
         showAt(form, QSize(1279, 691));
         QCOMPARE(form.Ribbon1->height(), 147);
         QCOMPARE(form.WebBrowser1->geometry().top(), 147);
-        QCOMPARE(form.WebBrowser1->height(), 691 - 147);
+        // Restored, the window's resizing border runs along its sides and bottom.
+        const int border = Ribbon::WindowFrame::kBorderWidth;
+        QCOMPARE(form.WebBrowser1->height(), 691 - 147 - border);
 
         const struct
         {
@@ -124,6 +128,79 @@ private Q_SLOTS:
             QCOMPARE(form.Ribbon1->captionBar()->applicationButton()->isVisible(), !c.captionOnly);
             QCOMPARE(form.Ribbon1->tabs().at(0)->isVisible(), !c.captionOnly);
         }
+    }
+
+    // The resizing edges of the restored window lie outside the ribbon and the browser pane,
+    // so neither the window buttons nor the page's scroll bars lose presses to them.
+    void restoredWindowKeepsItsContentsInsideTheResizingBorder()
+    {
+        TForm1 form;
+        showAt(form, QSize(1000, 600));
+        const int border = Ribbon::WindowFrame::kBorderWidth;
+        QCOMPARE(form.Ribbon1->geometry(), QRect(border, 0, 1000 - 2 * border, 147));
+        QCOMPARE(form.WebBrowser1->geometry(),
+                 QRect(border, 147, 1000 - 2 * border, 600 - 147 - border));
+        const QAbstractButton *close = form.Ribbon1->captionBar()->closeButton();
+        QCOMPARE(close->mapTo(&form, QPoint(close->width() - 1, 0)), QPoint(1000 - border - 1, 0));
+
+        form.showMaximized();
+        QTRY_VERIFY(form.isMaximized());
+        QTRY_COMPARE(form.Ribbon1->geometry(), QRect(0, 0, form.width(), 147));
+        QCOMPARE(form.WebBrowser1->geometry().bottomRight(),
+                 QPoint(form.width() - 1, form.height() - 1));
+    }
+
+    // The toolbar's model decides where the ribbon places the toolbar: in the caption bar
+    // above, or in a strip 26 high along the ribbon's bottom, the pane 26 lower.
+    void quickAccessToolbarStandsWhereItsModelSays()
+    {
+        TForm1 form;
+        showAt(form, QSize(1279, 691));
+        RibbonBar *ribbon = form.Ribbon1;
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
+        QCOMPARE(toolbar->parentWidget(), ribbon->captionBar());
+        QCOMPARE(toolbar->geometry(), QRect(49, 5, 99, 24));
+
+        ribbon->quickAccessToolbar().setPosition(QuickAccessPosition::BelowRibbon);
+        QCOMPARE(ribbon->height(), 147 + 26);
+        QTRY_COMPARE(form.WebBrowser1->geometry().top(), 147 + 26);
+        QCOMPARE(toolbar->parentWidget(), ribbon);
+        QVERIFY(toolbar->isVisible());
+        QVERIFY(QRect(0, 147, ribbon->width(), 26).contains(toolbar->geometry()));
+        QCOMPARE(ribbon->captionBar()->quickAccessPosition(), QuickAccessPosition::BelowRibbon);
+        // The toolbar's entries still run their commands from there.
+        QCOMPARE(toolbar->entries().size(), 3);
+        QVERIFY(toolbar->entries().at(0)->isVisible());
+
+        ribbon->quickAccessToolbar().setPosition(QuickAccessPosition::AboveRibbon);
+        QCOMPARE(ribbon->height(), 147);
+        QTRY_COMPARE(form.WebBrowser1->geometry().top(), 147);
+        QCOMPARE(toolbar->parentWidget(), ribbon->captionBar());
+        QCOMPARE(toolbar->geometry(), QRect(49, 5, 99, 24));
+        QVERIFY(toolbar->isVisible());
+    }
+
+    // Entries added to or hidden in the model show on the toolbar at once.
+    void quickAccessToolbarFollowsItsEntries()
+    {
+        TForm1 form;
+        showAt(form, QSize(1279, 691));
+        QuickAccessToolbarModel &model = form.Ribbon1->quickAccessToolbar();
+        QuickAccessToolbarWidget *toolbar = form.Ribbon1->captionBar()->quickAccessToolbar();
+        EntryDefinition stop;
+        stop.caption = u"&Stop"_s;
+        stop.command = u"stop"_s;
+        stop.imageIndex = 8;
+        model.addEntry(stop);
+        QCOMPARE(toolbar->entries().size(), 4);
+        QCOMPARE(toolbar->entries().at(3)->command()->name(), u"stop"_s);
+        QTRY_VERIFY(toolbar->entries().at(3)->isVisible());
+        QCOMPARE(toolbar->width(), 99 + 24);
+        model.setShown(0, false);
+        QTRY_VERIFY(!toolbar->entries().at(0)->isVisible());
+        QCOMPARE(toolbar->width(), 99);
+        model.removeEntry(3);
+        QCOMPARE(toolbar->entries().size(), 3);
     }
 
     void wheelWalksThroughTheTabsAndStopsAtTheEnds()

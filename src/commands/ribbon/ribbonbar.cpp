@@ -1,16 +1,19 @@
-#include "ribbonbar.h"
+#include "ribbon/ribbonbar.h"
 
-#include "applicationmenupopup.h"
-#include "captionbarwidget.h"
+#include "ribbon/captionbar/applicationmenupopup.h"
+#include "ribbon/captionbar/captionbarwidget.h"
 #include "error.h"
-#include "quickaccesstoolbarwidget.h"
-#include "ribbonaccessibility.h"
-#include "ribboncontext.h"
-#include "ribbonentrybutton.h"
-#include "ribbonpagewidget.h"
-#include "ribbonpalette.h"
-#include "ribbontabbutton.h"
-#include "tabrowlayout.h"
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/controls/ribbonaccessibility.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/controls/ribbonentrybutton.h"
+#include "ribbon/page/ribbonpagewidget.h"
+#include "ribbon/look/ribbonpalette.h"
+#include "ribbon/controls/ribbonhelpbutton.h"
+#include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/geometry/quickaccesstoolbarlayout.h"
+#include "ribbon/geometry/tabrowlayout.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -30,14 +33,17 @@ static void ensureOnlyRibbonOn(QWidget *window)
 
 RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition, QWidget *window)
     : QWidget((ensureOnlyRibbonOn(window), window)), m_context(context), m_definition(definition),
-      m_captionBar(new CaptionBarWidget(context, definition, this)),
+      m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
+      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccess, this)),
       m_helpButton(new RibbonHelpButton(this))
 {
     setObjectName(u"Ribbon1"_s);
     setFont(context.font());
     setAttribute(Qt::WA_OpaquePaintEvent);
     installRibbonAccessibility();
-    m_state.captionBarHeight = captionBarHeight(kReferenceDpi);
+    // The band heights follow the screen's logical pixels per inch, as the window font does.
+    m_state.dpi = logicalDpiY();
+    m_state.captionBarHeight = captionBarHeight(m_state.dpi);
 
     for (const PageDefinition &page : m_definition.pages) {
         auto *tab = new RibbonTabButton(page.caption, this);
@@ -55,6 +61,15 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
         for (QAbstractButton *option : menu->optionButtons())
             option->setProperty("ribbonMenuItem", true);
     }
+
+    connect(m_quickAccess, &QuickAccessToolbarModel::positionChanged, this,
+            &RibbonBar::followQuickAccessPosition);
+    connect(m_captionBar->quickAccessToolbar(), &QuickAccessToolbarWidget::entriesChanged, this,
+            [this] {
+                if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
+                    layoutChildren();
+            });
+    m_state.quickAccessPosition = m_quickAccess->position();
 
     // Start-up shows the first tab whatever index was stored.
     if (!m_tabs.isEmpty())
@@ -150,6 +165,7 @@ void RibbonBar::layoutChildren()
 {
     const RibbonBands bands = layoutRibbonBands(m_state, width());
     m_captionBar->setGeometry(bands.captionBar);
+    placeQuickAccessToolbar(bands);
     if (m_state.captionOnly)
         return;
 
@@ -168,6 +184,31 @@ void RibbonBar::layoutChildren()
     m_helpButton->setGeometry(row.helpButton);
     if (RibbonPageWidget *page = m_pages.value(m_selectedTab))
         page->setGeometry(bands.pageArea);
+}
+
+// Above the ribbon the caption bar holds the toolbar; below it stands in the ribbon's strip.
+void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
+{
+    QuickAccessToolbarWidget *toolbar = m_captionBar->quickAccessToolbar();
+    if (bands.quickAccessStrip.isNull()) {
+        if (toolbar->parentWidget() == this)
+            toolbar->hide();
+        return;
+    }
+    if (toolbar->parentWidget() != this)
+        toolbar->setParent(this);
+    toolbar->setDrawsBackdrop(false);
+    toolbar->arrange(
+        layoutQuickAccessToolbarBelow(bands.quickAccessStrip, toolbar->entryWidths(), layoutDirection()));
+    toolbar->show();
+}
+
+void RibbonBar::followQuickAccessPosition()
+{
+    m_state.quickAccessPosition = m_quickAccess->position();
+    m_captionBar->setQuickAccessPosition(m_state.quickAccessPosition);
+    setFixedHeight(ribbonHeight(m_state));
+    layoutChildren();
 }
 
 void RibbonBar::paintEvent(QPaintEvent *)

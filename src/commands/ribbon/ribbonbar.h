@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ribbonbands.h"
-#include "ribbonstructure.h"
+#include "ribbon/geometry/ribbonbands.h"
+#include "ribbon/model/ribbonstructure.h"
 
 #include <QList>
 #include <QWidget>
@@ -12,6 +12,7 @@ class QWheelEvent;
 namespace Tagovnik::Ribbon {
 
 class CaptionBarWidget;
+class QuickAccessToolbarModel;
 class RibbonContext;
 class RibbonEntryButton;
 class RibbonHelpButton;
@@ -41,6 +42,8 @@ public:
     RibbonState state() const { return m_state; }
 
     CaptionBarWidget *captionBar() const { return m_captionBar; }
+    // What the quick access toolbar holds and where it stands; the ribbon places it from this.
+    QuickAccessToolbarModel &quickAccessToolbar() const { return *m_quickAccess; }
     const QList<RibbonTabButton *> &tabs() const { return m_tabs; }
     RibbonPageWidget *page(int index) const { return m_pages.value(index); }
     QAbstractButton *helpButton() const;
@@ -64,10 +67,13 @@ private:
     bool turnWheel(const QWheelEvent &event);
     void updateCaptionOnly();
     void layoutChildren();
+    void placeQuickAccessToolbar(const RibbonBands &bands);
+    void followQuickAccessPosition();
 
     RibbonContext &m_context;
     RibbonDefinition m_definition;
     RibbonState m_state;
+    QuickAccessToolbarModel *m_quickAccess;
     CaptionBarWidget *m_captionBar;
     RibbonHelpButton *m_helpButton;
     QList<RibbonTabButton *> m_tabs;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ribbon/ribbonentrysize.h"
-#include "ribbon/ribbongrouplayout.h"
+#include "ribbon/geometry/ribbonentrysize.h"
+#include "ribbon/geometry/ribbongrouplayout.h"
 
 #include <QList>
 #include <QString>

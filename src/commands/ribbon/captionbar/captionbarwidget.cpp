@@ -1,0 +1,501 @@
+#include "ribbon/captionbar/captionbarwidget.h"
+
+#include "ribbon/look/ribbontexts.h"
+
+#include "ribbon/look/applicationbuttonpainter.h"
+#include "ribbon/captionbar/applicationmenupopup.h"
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/quickaccesstoolbarmodel.h"
+#include "ribbon/model/ribboncontext.h"
+#include "ribbon/geometry/ribbonlayoutsupport.h"
+#include "ribbon/look/ribbonpalette.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmapCache>
+#include <QStyleHints>
+#include <QWindow>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace Tagovnik::Ribbon {
+
+namespace {
+
+bool isHoverHelp(const QEvent *event)
+{
+    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
+}
+
+bool withinDoubleClickTime(const QElapsedTimer &since)
+{
+    return since.isValid() &&
+           since.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
+inline constexpr QColor kInactiveCaptionText{0x8e, 0x97, 0xa5};
+
+// The window menu. A second click on the caption-only icon that opened it arrives here, as
+// the menu holds the mouse; within the double-click time it closes the window.
+class WindowMenu : public QMenu
+{
+public:
+    WindowMenu(QWidget *parent, const QRect &doubleClickArea, std::function<void()> onDoubleClick)
+        : QMenu(parent), m_doubleClickArea(doubleClickArea),
+          m_onDoubleClick(std::move(onDoubleClick))
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        m_openedAt.start();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QPoint global = event->globalPosition().toPoint();
+        if (!rect().contains(event->position().toPoint()) && m_doubleClickArea.contains(global)) {
+            const bool secondClick = withinDoubleClickTime(m_openedAt);
+            const std::function<void()> onDoubleClick = m_onDoubleClick;
+            setAttribute(Qt::WA_NoMouseReplay);
+            close();
+            if (secondClick && onDoubleClick)
+                onDoubleClick();
+            return;
+        }
+        QMenu::mousePressEvent(event);
+    }
+
+private:
+    QRect m_doubleClickArea;
+    std::function<void()> m_onDoubleClick;
+    QElapsedTimer m_openedAt;
+};
+
+bool isResizable(const QWidget *window)
+{
+    return window->minimumSize() != window->maximumSize();
+}
+
+} // namespace
+
+
+CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                                   QWidget *parent)
+    : CaptionBarWidget(context, ribbon, *new QuickAccessToolbarModel(ribbon.quickAccessToolbar),
+                       parent)
+{
+    m_quickAccessToolbar->model().setParent(this);
+}
+
+CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
+                                   QuickAccessToolbarModel &toolbar, QWidget *parent)
+    : QWidget(parent), m_context(context), m_caption(ribbon.caption),
+      m_applicationMenu(new ApplicationMenuPopup(context, ribbon.applicationMenu, this)),
+      m_quickAccessToolbar(new QuickAccessToolbarWidget(context, toolbar, this)),
+      m_iconButton(new CaptionIconButton(this)),
+      m_minimizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Minimise, this)),
+      m_maximizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Maximise, this)),
+      m_closeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Close, this))
+{
+    setObjectName(u"RibbonCaptionBar"_s);
+    setFont(context.font());
+    setAccessibleName(m_caption);
+    m_iconButton->hide();
+
+    m_applicationButton = new ApplicationButton(*m_applicationMenu, parent ? parent : this);
+    m_applicationButton->setAccessibleName(displayedCaption(ribbon.applicationMenu.caption));
+    connect(m_applicationButton, &ApplicationButton::menuRequested, this, [this] {
+        if (m_applicationMenu->isVisible())
+            m_applicationMenu->close();
+        else
+            openApplicationMenu();
+    });
+    const auto closeWindow = [this] {
+        m_applicationMenu->close();
+        window()->close();
+    };
+    connect(m_applicationButton, &ApplicationButton::doubleClicked, this, closeWindow);
+    connect(m_applicationMenu, &ApplicationMenuPopup::applicationButtonDoubleClicked, this,
+            closeWindow);
+
+    connect(m_iconButton, &CaptionIconButton::menuRequested, this, [this] {
+        if (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            open->close();
+            return;
+        }
+        const QRect icon = m_layout.applicationIcon;
+        auto *menu = openWindowMenu(mapToGlobal(QPoint(icon.left(), icon.bottom() + 1)));
+        Q_UNUSED(menu);
+    });
+    connect(m_iconButton, &CaptionIconButton::doubleClicked, this, [this] {
+        if (QWidget *open = QApplication::activePopupWidget())
+            open->close();
+        window()->close();
+    });
+
+    connect(m_minimizeButton, &QAbstractButton::clicked, this,
+            [this] { window()->showMinimized(); });
+    connect(m_maximizeButton, &QAbstractButton::clicked, this, &CaptionBarWidget::toggleMaximised);
+    connect(m_closeButton, &QAbstractButton::clicked, this, [this] { window()->close(); });
+    connect(m_quickAccessToolbar, &QuickAccessToolbarWidget::entriesChanged, this,
+            &CaptionBarWidget::relayout);
+
+    adoptApplicationButton();
+    followWindow();
+    relayout();
+}
+
+CaptionBarWidget::~CaptionBarWidget()
+{
+    // The application button lives with the ribbon, not with the caption bar.
+    if (m_applicationButton && m_applicationButton->parent() != this)
+        delete m_applicationButton;
+}
+
+QSize CaptionBarWidget::sizeHint() const
+{
+    return {600, captionBarHeight(logicalDpiY())};
+}
+
+void CaptionBarWidget::setCaptionOnly(bool captionOnly)
+{
+    if (captionOnly == m_captionOnly)
+        return;
+    m_captionOnly = captionOnly;
+    if (captionOnly)
+        m_applicationMenu->close();
+    relayout();
+}
+
+void CaptionBarWidget::setQuickAccessPosition(QuickAccessPosition position)
+{
+    if (position == m_quickAccessPosition)
+        return;
+    m_quickAccessPosition = position;
+    relayout();
+}
+
+QString CaptionBarWidget::displayedCaptionText() const
+{
+    if (!m_layout.caption.elided)
+        return m_caption;
+    return QFontMetrics(m_context.font(10))
+        .elidedText(m_caption, Qt::ElideRight, m_layout.caption.rect.width());
+}
+
+void CaptionBarWidget::openApplicationMenu()
+{
+    if (!m_applicationButton || m_applicationButton->isHidden())
+        return;
+    const QRect button = m_applicationButton->geometry();
+    const QWidget *host = m_applicationButton->parentWidget();
+    m_applicationMenu->popup(QRect(host->mapToGlobal(button.topLeft()), button.size()));
+}
+
+QMenu *CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
+{
+    QWidget *target = window();
+    const bool maximised = target->isMaximized();
+    const bool minimised = target->isMinimized();
+    const bool resizable = isResizable(target);
+
+    // The icon that opens the menu in the caption-only state closes the window on a double-click.
+    QRect iconOnScreen;
+    if (m_captionOnly)
+        iconOnScreen =
+            QRect(mapToGlobal(m_layout.applicationIcon.topLeft()), m_layout.applicationIcon.size());
+    auto *menu = new WindowMenu(this, iconOnScreen, [window = QPointer<QWidget>(target)] {
+        if (window)
+            window->close();
+    });
+    menu->setObjectName(u"WindowMenu"_s);
+    const QPointer<QWidget> guarded(target);
+    const auto add = [&](const QString &text, bool enabled, std::function<void(QWidget *)> run) {
+        QAction *action = menu->addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, menu, [guarded, run = std::move(run)] {
+            if (guarded)
+                run(guarded);
+        });
+        return action;
+    };
+    add(Texts::restore, maximised || minimised, [](QWidget *w) { w->showNormal(); });
+    add(Texts::move, !maximised, [](QWidget *w) {
+        if (QWindow *handle = w->windowHandle())
+            handle->startSystemMove();
+    });
+    add(Texts::size, !maximised && resizable, [](QWidget *w) {
+        if (QWindow *handle = w->windowHandle())
+            handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+    });
+    add(Texts::minimize, !minimised, [](QWidget *w) { w->showMinimized(); });
+    add(Texts::maximize, !maximised && resizable, [](QWidget *w) { w->showMaximized(); });
+    menu->addSeparator();
+    QAction *close = add(Texts::close, true, [](QWidget *w) { w->close(); });
+    menu->setDefaultAction(close);
+    menu->popup(globalPos);
+    return menu;
+}
+
+void CaptionBarWidget::toggleMaximised()
+{
+    QWidget *target = window();
+    if (target->isMaximized())
+        target->showNormal();
+    else if (isResizable(target))
+        target->showMaximized();
+}
+
+bool CaptionBarWidget::opensWindowMenuAt(const QPoint &pos) const
+{
+    const SystemButtons &buttons = m_layout.systemButtons;
+    if (buttons.minimise.contains(pos) || buttons.maximise.contains(pos) ||
+        buttons.close.contains(pos))
+        return false;
+    if (m_captionOnly)
+        return true;
+    // Left of that the ribbon's own context menu belongs.
+    const QRect toolbar = m_layout.quickAccess.frame.isNull() ? m_layout.applicationButton
+                                                              : m_layout.quickAccess.frame;
+    return layoutDirection() == Qt::RightToLeft ? pos.x() < toolbar.left()
+                                                : pos.x() > toolbar.right();
+}
+
+void CaptionBarWidget::relayout()
+{
+    const QFontMetrics captionMetrics(m_context.font(10));
+    CaptionBarInput input;
+    input.ribbonWidth = width();
+    input.captionBarHeight = height();
+    input.captionOnly = m_captionOnly;
+#ifdef Q_OS_WIN
+    // Only a maximised Windows frame pushes the caption bar's top off the screen.
+    input.maximised = m_window && m_window->isMaximized();
+#endif
+    input.direction = layoutDirection();
+    input.quickAccessPosition = m_quickAccessPosition;
+    input.quickAccessEntryWidths = m_quickAccessToolbar->entryWidths();
+    input.captionTextSize =
+        QSize(captionMetrics.horizontalAdvance(m_caption), captionMetrics.height());
+    m_layout = layoutCaptionBar(input);
+
+    if (m_applicationButton && !m_layout.applicationButton.isNull()) {
+        QRect button = m_layout.applicationButton;
+        if (m_applicationButton->parentWidget() != this)
+            button.translate(pos());
+        m_applicationButton->setGeometry(button);
+    }
+
+    const bool toolbarHere =
+        !m_captionOnly && m_quickAccessPosition == QuickAccessPosition::AboveRibbon;
+    if (toolbarHere) {
+        if (m_quickAccessToolbar->parentWidget() != this)
+            m_quickAccessToolbar->setParent(this);
+        m_quickAccessToolbar->setDrawsBackdrop(true);
+        m_quickAccessToolbar->arrange(m_layout.quickAccess);
+        m_quickAccessToolbar->show();
+    } else if (m_quickAccessToolbar->parentWidget() == this) {
+        m_quickAccessToolbar->hide();
+    }
+
+    m_iconButton->setGeometry(m_layout.applicationIcon);
+    m_iconButton->setVisible(m_captionOnly);
+    m_minimizeButton->setGeometry(m_layout.systemButtons.minimise);
+    m_maximizeButton->setGeometry(m_layout.systemButtons.maximise);
+    m_closeButton->setGeometry(m_layout.systemButtons.close);
+    updateApplicationButtonVisibility();
+    update();
+}
+
+void CaptionBarWidget::adoptApplicationButton()
+{
+    QWidget *host = parentWidget() ? parentWidget() : this;
+    if (m_watchedParent && m_watchedParent != host)
+        m_watchedParent->removeEventFilter(this);
+    if (host != this && m_watchedParent != host)
+        host->installEventFilter(this);
+    m_watchedParent = host != this ? host : nullptr;
+    if (m_applicationButton && m_applicationButton->parentWidget() != host)
+        m_applicationButton->setParent(host);
+    if (m_applicationButton)
+        m_applicationButton->raise();
+}
+
+void CaptionBarWidget::updateApplicationButtonVisibility()
+{
+    if (m_applicationButton)
+        m_applicationButton->setVisible(!m_captionOnly && !isHidden());
+}
+
+void CaptionBarWidget::followWindow()
+{
+    QWidget *current = window();
+    if (current == m_window)
+        return;
+    if (m_window)
+        m_window->removeEventFilter(this);
+    m_window = current;
+    if (current != this)
+        current->installEventFilter(this);
+    updateWindowState();
+}
+
+void CaptionBarWidget::updateWindowState()
+{
+    const bool maximised = m_window && m_window->isMaximized();
+    m_maximizeButton->setKind(maximised ? CaptionSystemButton::Kind::Restore
+                                        : CaptionSystemButton::Kind::Maximise);
+    m_maximizeButton->setEnabled(maximised || (m_window && isResizable(m_window)));
+    relayout();
+}
+
+bool CaptionBarWidget::event(QEvent *event)
+{
+    if (isHoverHelp(event))
+        return true;
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        adoptApplicationButton();
+        followWindow();
+        relayout();
+        break;
+    case QEvent::LayoutDirectionChange:
+    case QEvent::FontChange:
+        relayout();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool CaptionBarWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && watched != this && event->type() == QEvent::WindowStateChange)
+        updateWindowState();
+    // The ribbon's later children (tab row, pages) would otherwise cover the button's lower half.
+    if (watched == m_watchedParent && event->type() == QEvent::ChildAdded && m_applicationButton &&
+        static_cast<QChildEvent *>(event)->child() != m_applicationButton)
+        m_applicationButton->raise();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CaptionBarWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void CaptionBarWidget::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    relayout();
+}
+
+void CaptionBarWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    followWindow();
+    updateApplicationButtonVisibility();
+    if (m_applicationButton)
+        m_applicationButton->raise();
+}
+
+void CaptionBarWidget::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    updateApplicationButtonVisibility();
+    m_applicationMenu->close();
+}
+
+void CaptionBarWidget::changeEvent(QEvent *event)
+{
+    // The caption turns pale while the window is inactive.
+    if (event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void CaptionBarWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Palette::paintCaptionBar(painter, rect());
+    const QRect caption = m_layout.caption.rect;
+    if (caption.isEmpty())
+        return;
+    painter.setFont(m_context.font(10));
+    painter.setPen(isActiveWindow() ? Palette::captionText : kInactiveCaptionText);
+    const Qt::Alignment horizontal =
+        layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(caption, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     displayedCaptionText());
+}
+
+void CaptionBarWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_pressPos = event->globalPosition().toPoint();
+    // The move starts once the pointer travels, so that a double-click still gets through.
+    m_movePending = window() != this && !window()->isMaximized() && !window()->isFullScreen();
+}
+
+void CaptionBarWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    if (m_movingByHand) {
+        window()->move(global - m_windowOffset);
+        return;
+    }
+    if (!m_movePending || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((global - m_pressPos).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_movePending = false;
+    if (QWindow *handle = window()->windowHandle(); handle && handle->startSystemMove())
+        return;
+    // No window manager to move it: follow the pointer ourselves.
+    m_movingByHand = true;
+    m_windowOffset = m_pressPos - window()->pos();
+    window()->move(global - m_windowOffset);
+}
+
+void CaptionBarWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_movePending = false;
+    m_movingByHand = false;
+    event->accept();
+}
+
+void CaptionBarWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_movePending = false;
+    if (window() != this)
+        toggleMaximised();
+}
+
+void CaptionBarWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() != QContextMenuEvent::Mouse || !opensWindowMenuAt(event->pos())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    openWindowMenu(event->globalPos());
+}
+
+} // namespace Tagovnik::Ribbon

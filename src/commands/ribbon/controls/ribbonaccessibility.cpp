@@ -1,0 +1,74 @@
+#include "ribbon/controls/ribbonaccessibility.h"
+
+#include "ribbon/controls/ribbonentrybutton.h"
+#include "ribbon/controls/ribbontabbutton.h"
+
+#include <QAccessibleWidget>
+
+namespace Tagovnik::Ribbon {
+
+namespace {
+
+// A clickable ribbon control with a role of its own; it can be pressed.
+class AccessibleRibbonControl : public QAccessibleWidget
+{
+public:
+    AccessibleRibbonControl(QAbstractButton *button, QAccessible::Role role)
+        : QAccessibleWidget(button, role)
+    {
+    }
+
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return button()->accessibleName();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (button()->isCheckable()) {
+            state.checkable = true;
+            state.checked = button()->isChecked();
+            state.selected = button()->isChecked();
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            button()->click();
+    }
+};
+
+QAccessibleInterface *ribbonAccessibleFactory(const QString &className, QObject *object)
+{
+    Q_UNUSED(className);
+    if (auto *tab = qobject_cast<RibbonTabButton *>(object))
+        return new AccessibleRibbonControl(tab, QAccessible::PageTab);
+    if (auto *entry = qobject_cast<RibbonEntryButton *>(object);
+        entry && entry->kind() == RibbonEntryButton::Kind::ApplicationMenu)
+        return new AccessibleRibbonControl(entry, QAccessible::MenuItem);
+    if (auto *button = qobject_cast<QAbstractButton *>(object);
+        button && button->property("ribbonMenuItem").toBool())
+        return new AccessibleRibbonControl(button, QAccessible::MenuItem);
+    return nullptr;
+}
+
+} // namespace
+
+void installRibbonAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ribbonAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace Tagovnik::Ribbon

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The ribbon's fixed English texts: what the toolkit's own window menu, buttons and toolbar
+// call themselves. The program's Czech texts stand in the window's definition instead.
+namespace Tagovnik::Ribbon::Texts {
+
+using namespace Qt::StringLiterals;
+
+// The window menu, and the names of the window's buttons.
+inline const QString restore = u"Restore"_s;
+inline const QString move = u"Move"_s;
+inline const QString size = u"Size"_s;
+inline const QString minimize = u"Minimize"_s;
+inline const QString maximize = u"Maximize"_s;
+inline const QString close = u"Close"_s;
+inline const QString systemMenu = u"System Menu"_s;
+
+inline const QString help = u"Help"_s;
+inline const QString scrollLeft = u"Scroll left"_s;
+inline const QString scrollRight = u"Scroll right"_s;
+
+// The quick access toolbar and its end button.
+inline const QString quickAccessToolbar = u"Quick Access Toolbar"_s;
+inline const QString customizeQuickAccessToolbar = u"Customize Quick Access Toolbar"_s;
+inline const QString moreControls = u"More Controls"_s;
+
+} // namespace Tagovnik::Ribbon::Texts

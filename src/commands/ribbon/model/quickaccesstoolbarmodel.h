@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ribbon/geometry/ribbonbands.h"
+#include "ribbon/model/ribbonstructure.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+namespace Tagovnik::Ribbon {
+
+// One entry of the quick access toolbar's bar binding.
+struct QuickAccessEntry
+{
+    EntryDefinition entry; // never shows its caption on the toolbar
+    bool shown = true;     // a hidden entry stays in the binding and can be shown again
+    QString group;         // the group's name for a group added as a whole, else empty
+};
+
+// What the quick access toolbar holds and where it stands, apart from any widget: its entries
+// in order, which are shown, the groups added as a whole, and above or below the ribbon. The
+// ribbon owns it; the toolbar widget shows it and the ribbon places that widget.
+class QuickAccessToolbarModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // An entry for a group added as a whole carries this tag, as the toolkit's do.
+    static constexpr int kGroupEntryTag = 100;
+
+    explicit QuickAccessToolbarModel(const QuickAccessToolbarDefinition &definition,
+                                     QObject *parent = nullptr);
+
+    const QString &commandList() const { return m_commandList; }
+    const QList<QuickAccessEntry> &entries() const { return m_entries; }
+    // The first entry for that command, or -1.
+    int indexOfCommand(const QString &command) const;
+
+    void addEntry(const EntryDefinition &entry);
+    // One entry with the group's caption that stands for all of the group's entries.
+    void addGroup(const GroupDefinition &group);
+    void removeEntry(int index);
+    void setShown(int index, bool shown);
+    QStringList addedGroups() const;
+
+    QuickAccessPosition position() const { return m_position; }
+    void setPosition(QuickAccessPosition position);
+
+Q_SIGNALS:
+    void entryAdded(int index);
+    void entryRemoved(int index);
+    void entryShownChanged(int index, bool shown);
+    void positionChanged(Tagovnik::Ribbon::QuickAccessPosition position);
+
+private:
+    void append(QuickAccessEntry entry);
+
+    QString m_commandList;
+    QList<QuickAccessEntry> m_entries;
+    QuickAccessPosition m_position = QuickAccessPosition::AboveRibbon;
+};
+
+} // namespace Tagovnik::Ribbon
