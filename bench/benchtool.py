@@ -159,8 +159,8 @@ def cmd_serve(args):
             if path == "/beacon":
                 body, kind = b"", b"text/plain"
             else:
-                spec = pages().get(path) or pages().get("*") or ["remote", "808080", ""]
-                body = remote_page(port, spec[0], spec[1], spec[2]).encode("utf-8")
+                label, colour, link = pages().get(path) or pages().get("*") or ["remote", "808080", ""]
+                body = remote_page(port, label, colour, link).encode("utf-8")
                 kind = b"text/html; charset=utf-8"
             conn.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: " + kind +
                          b"\r\nCache-Control: no-store\r\nConnection: close\r\n"
@@ -306,8 +306,8 @@ def cmd_clicks(args):
     folder, count, wx, wy = args[0], int(args[1]), int(args[2]), int(args[3])
     hold = float(os.environ.get("BENCH_HOLD_MS", "0")) / 1000
     targets = []
-    for spec in args[4:]:
-        name, x, y, colour = spec.split(":")
+    for target in args[4:]:
+        name, x, y, colour = target.split(":")
         targets.append((name, int(x), int(y), parse_colour(colour)))
     from Xlib import X
     from Xlib.ext import xtest
@@ -371,8 +371,8 @@ def cmd_report(args):
         "", "clicks", "total", "xdotool", "to request", "request to", "load to", "lost"))
     print("%-16s %7s %11s %11s %11s %11s %11s %11s" % (
         "", "", "med/p95", "med/p95", "med/p95", "load", "screen", ""))
-    for spec in args[1:]:
-        name, _, path = spec.partition(":")
+    for named_file in args[1:]:
+        name, _, path = named_file.partition(":")
         with open(path) as f:
             rows = json.load(f)
         phases = {"total": [], "xdotool": [], "request": [], "engine": [], "screen": []}
@@ -409,8 +409,8 @@ def cmd_navigate(args):
     from Xlib.ext import xtest
     count, wx, wy = int(args[0]), int(args[1]), int(args[2])
     targets = []
-    for spec in args[3:]:
-        name, x, y, colour = spec.split(":")
+    for target in args[3:]:
+        name, x, y, colour = target.split(":")
         targets.append((int(x), int(y), parse_colour(colour)))
     screen = Screen()
     d = screen.display
