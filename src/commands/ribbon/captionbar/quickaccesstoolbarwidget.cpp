@@ -71,8 +71,7 @@ void QuickAccessToolbarWidget::entryRemoved(int index)
 
 RibbonEntryButton *QuickAccessToolbarWidget::addEntry(const EntryDefinition &entry)
 {
-    m_model.addEntry(entry);
-    return m_entries.constLast();
+    return m_entries.value(m_model.addEntry(entry));
 }
 
 void QuickAccessToolbarWidget::removeEntry(RibbonEntryButton *entry)

@@ -26,4 +26,15 @@ inline const QString quickAccessToolbar = u"Quick Access Toolbar"_s;
 inline const QString customizeQuickAccessToolbar = u"Customize Quick Access Toolbar"_s;
 inline const QString moreControls = u"More Controls"_s;
 
+// The ribbon's context menu and the toolbar's drop-down menu.
+inline const QString addToQuickAccessToolbar = u"Add to Quick Access Toolbar"_s;
+inline const QString removeFromQuickAccessToolbar = u"Remove from Quick Access Toolbar"_s;
+inline const QString customizeQuickAccessToolbarMenu = u"Customize Quick Access Toolbar..."_s;
+inline const QString showQuickAccessToolbarBelow = u"Show Quick Access Toolbar Below the Ribbon"_s;
+inline const QString showQuickAccessToolbarAbove = u"Show Quick Access Toolbar Above the Ribbon"_s;
+inline const QString minimizeTheRibbon = u"Minimize the Ribbon"_s;
+inline const QString moreCommands = u"More Commands..."_s;
+inline const QString showBelowTheRibbon = u"Show Below the Ribbon"_s;
+inline const QString showAboveTheRibbon = u"Show Above the Ribbon"_s;
+
 } // namespace Tagovnik::Ribbon::Texts

@@ -19,6 +19,20 @@ int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
     return -1;
 }
 
+bool QuickAccessToolbarModel::showsCommand(const QString &command) const
+{
+    for (const QuickAccessEntry &entry : m_entries) {
+        if (!entry.isGroup() && entry.shown && entry.entry.command == command)
+            return true;
+    }
+    return false;
+}
+
+bool QuickAccessToolbarModel::hasGroup(const QString &group) const
+{
+    return addedGroups().contains(group);
+}
+
 void QuickAccessToolbarModel::append(QuickAccessEntry entry)
 {
     // Entries on the toolbar show their picture only.
@@ -26,18 +40,36 @@ void QuickAccessToolbarModel::append(QuickAccessEntry entry)
     m_entries.append(std::move(entry));
 }
 
-void QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
+int QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
 {
+    // A hidden entry for the command comes back rather than a second one.
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const QuickAccessEntry &held = m_entries.at(i);
+        if (!held.isGroup() && !held.shown && !entry.command.isEmpty() &&
+            held.entry.command == entry.command) {
+            setShown(int(i), true);
+            return int(i);
+        }
+    }
     append({entry, true, {}});
     Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    return int(m_entries.size()) - 1;
 }
 
-void QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
+int QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
 {
-    EntryDefinition entry;
-    entry.caption = group.caption;
-    append({entry, true, group.name});
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries.at(i).group == group.name)
+            return int(i);
+    }
+    QuickAccessEntry added;
+    added.entry.caption = group.caption;
+    added.group = group.name;
+    added.tag = kGroupEntryTag;
+    added.groupDefinition = group;
+    append(std::move(added));
     Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    return int(m_entries.size()) - 1;
 }
 
 void QuickAccessToolbarModel::removeEntry(int index)

@@ -84,6 +84,24 @@ private Q_SLOTS:
         QCOMPARE(removed.size(), 0);
     }
 
+    // Adding the command of a hidden entry shows that entry again instead of a second one.
+    void addingShowsAHiddenEntryAgain()
+    {
+        QuickAccessToolbarModel model(definition);
+        QSignalSpy added(&model, &QuickAccessToolbarModel::entryAdded);
+        QVERIFY(model.showsCommand(u"Action6"_s));
+        model.setShown(0, false);
+        QVERIFY(!model.showsCommand(u"Action6"_s));
+        QCOMPARE(model.addEntry(entry(u"&Zpět"_s, u"Action6"_s, 9)), 0);
+        QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"Vpred"_s}));
+        QVERIFY(model.entries().at(0).shown);
+        QVERIFY(model.showsCommand(u"Action6"_s));
+        QCOMPARE(added.size(), 0);
+        // A command that is shown already gets another entry only when asked directly.
+        QCOMPARE(model.addEntry(entry(u"&Vpřed"_s, u"Vpred"_s, 6)), 2);
+        QCOMPARE(added.size(), 1);
+    }
+
     void groupAddedAsAWhole()
     {
         QuickAccessToolbarModel model(definition);
@@ -98,10 +116,19 @@ private Q_SLOTS:
         const QuickAccessEntry &item = model.entries().constLast();
         QCOMPARE(item.entry.caption, u"Systém"_s);
         QVERIFY(item.entry.command.isEmpty());
+        QCOMPARE(item.tag, 100);
+        QVERIFY(item.isGroup());
+        QCOMPARE(item.groupDefinition.entries.size(), 1);
+        QVERIFY(model.hasGroup(u"RibbonGroup3"_s));
+        // Once added, the group stays a single entry.
+        QCOMPARE(model.addGroup(system), 2);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(model.entries().size(), 3);
         // A group entry is not an entry for one of the group's commands.
         QCOMPARE(model.indexOfCommand(u"Action5"_s), -1);
         model.removeEntry(2);
         QCOMPARE(model.addedGroups(), QStringList());
+        QVERIFY(!model.hasGroup(u"RibbonGroup3"_s));
     }
 
     void positionAboveOrBelow()
