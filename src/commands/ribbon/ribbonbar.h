@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ribbon/geometry/ribbonbands.h"
+#include "ribbon/interaction/minimisedtabs.h"
 #include "ribbon/model/ribbonstructure.h"
 
 #include <QList>
@@ -12,10 +13,12 @@ class QWheelEvent;
 namespace Tagovnik::Ribbon {
 
 class CaptionBarWidget;
+class DroppedPageHost;
 class QuickAccessToolbarModel;
 class RibbonContext;
 class RibbonEntryButton;
 class RibbonHelpButton;
+class RibbonMenus;
 class RibbonPageWidget;
 class RibbonTabButton;
 
@@ -34,14 +37,24 @@ public:
     const RibbonDefinition &definition() const { return m_definition; }
 
     int tabCount() const { return int(m_tabs.size()); }
-    int tabIndex() const { return m_selectedTab; }
-    // Shows that tab's page; an index outside the tabs fails.
+    // -1 while the minimised ribbon has no tab selected.
+    int tabIndex() const { return m_tabsState.selectedTab(); }
+    // Shows that tab's page (drops it down while minimised); an index outside the tabs fails,
+    // but -1 closes a page dropped down from the minimised ribbon.
     void setTabIndex(int index);
+
+    // Minimised, the ribbon shows the caption bar and the tab row only.
+    bool isMinimised() const { return m_tabsState.isMinimised(); }
+    void setMinimised(bool minimised);
+    // The page dropped down over the window's client area, or nullptr.
+    QWidget *droppedPage() const;
 
     bool isCaptionOnly() const { return m_state.captionOnly; }
     RibbonState state() const { return m_state; }
 
+    RibbonContext &context() const { return m_context; }
     CaptionBarWidget *captionBar() const { return m_captionBar; }
+    RibbonMenus &menus() const { return *m_menus; }
     // What the quick access toolbar holds and where it stands; the ribbon places it from this.
     QuickAccessToolbarModel &quickAccessToolbar() const { return *m_quickAccess; }
     const QList<RibbonTabButton *> &tabs() const { return m_tabs; }
@@ -56,12 +69,17 @@ public:
 
 Q_SIGNALS:
     void helpButtonClicked();
+    // "Customize Quick Access Toolbar..." or "More Commands..." was chosen.
+    void customizeRequested();
+    void minimisedChanged(bool minimised);
 
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     bool turnWheel(const QWheelEvent &event);
@@ -69,6 +87,11 @@ private:
     void layoutChildren();
     void placeQuickAccessToolbar(const RibbonBands &bands);
     void followQuickAccessPosition();
+    // Shows what the tab selection says: checked tab, the page in place or dropped down.
+    void showTabs();
+    void placeDroppedPage();
+    void watchForLeaving(QObject *watched, QEvent *event);
+    void leaveDroppedPage();
 
     RibbonContext &m_context;
     RibbonDefinition m_definition;
@@ -78,7 +101,9 @@ private:
     RibbonHelpButton *m_helpButton;
     QList<RibbonTabButton *> m_tabs;
     QList<RibbonPageWidget *> m_pages;
-    int m_selectedTab = -1;
+    MinimisedTabs m_tabsState;
+    DroppedPageHost *m_droppedHost = nullptr;
+    RibbonMenus *m_menus;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -3,6 +3,7 @@
 #include "ribbon/look/ribbontexts.h"
 
 #include "actionmanager.h"
+#include "ribbon/captionbar/quickaccessgroupbutton.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -50,7 +51,11 @@ QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
 
 RibbonEntryButton *QuickAccessToolbarWidget::createButton(int index)
 {
-    return new RibbonEntryButton(m_context, m_model.entries().at(index).entry, *m_barList,
+    const QuickAccessEntry &entry = m_model.entries().at(index);
+    if (entry.isGroup())
+        return new QuickAccessGroupButton(m_context, entry.groupDefinition, entry.entry, *m_barList,
+                                          this);
+    return new RibbonEntryButton(m_context, entry.entry, *m_barList,
                                  RibbonEntryButton::Kind::SmallRibbon, this);
 }
 
