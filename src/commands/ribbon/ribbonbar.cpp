@@ -4,12 +4,14 @@
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "error.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/controls/ribbonaccessibility.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/page/ribbonpagewidget.h"
 #include "ribbon/look/ribbonpalette.h"
+#include "ribbon/look/ribbontexts.h"
 #include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
@@ -31,14 +33,15 @@ namespace Tagovnik::Ribbon {
 static void ensureOnlyRibbonOn(QWidget *window)
 {
     if (window && window->findChild<RibbonBar *>(QString(), Qt::FindDirectChildrenOnly))
-        throw Error(u"Exception"_s, u"Only one Ribbon control on a Form is allowed"_s,
+        throw Error(Texts::exceptionKind, Texts::onlyOneRibbon,
                     __builtin_return_address(0));
 }
 
 RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition, QWidget *window)
     : QWidget((ensureOnlyRibbonOn(window), window)), m_context(context), m_definition(definition),
       m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
-      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccess, this)),
+      m_quickAccessView(new QuickAccessToolbarWidget(context, *m_quickAccess, this)),
+      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccessView, this)),
       m_helpButton(new RibbonHelpButton(this)), m_menus(new RibbonMenus(*this))
 {
     setObjectName(u"Ribbon1"_s);
@@ -72,13 +75,13 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
 
     connect(m_quickAccess, &QuickAccessToolbarModel::positionChanged, this,
             &RibbonBar::followQuickAccessPosition);
-    connect(m_captionBar->quickAccessToolbar(), &QuickAccessToolbarWidget::entriesChanged, this,
+    connect(m_quickAccessView, &QuickAccessToolbarWidget::entriesChanged, this,
             [this] {
                 if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
                     layoutChildren();
             });
     m_state.quickAccessPosition = m_quickAccess->position();
-    connect(m_captionBar->quickAccessToolbar()->endButton(), &QAbstractButton::clicked, m_menus,
+    connect(m_quickAccessView->endButton(), &QAbstractButton::clicked, m_menus,
             &RibbonMenus::openFromEndButton);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         // A menu or pop-up opened from the dropped page keeps it; anything else takes it away.
@@ -110,7 +113,7 @@ void RibbonBar::setTabIndex(int index)
 {
     const bool noneWhileMinimised = index == -1 && m_tabsState.isMinimised();
     if (!noneWhileMinimised && (index < 0 || index >= m_tabs.size()))
-        throw Error(u"Exception"_s, u"Specified TabIndex is invalid"_s,
+        throw Error(Texts::exceptionKind, Texts::invalidTabIndex,
                     __builtin_return_address(0));
     m_tabsState.selectTab(index);
     showTabs();
@@ -204,14 +207,14 @@ void RibbonBar::watchForLeaving(QObject *watched, QEvent *event)
 
 const QList<RibbonEntryButton *> &RibbonBar::quickAccessToolbarEntries() const
 {
-    return m_captionBar->quickAccessToolbar()->entries();
+    return m_quickAccessView->entries();
 }
 
 QList<RibbonEntryButton *> RibbonBar::visibleEntries() const
 {
     QList<RibbonEntryButton *> entries;
     if (!m_state.captionOnly)
-        entries += m_captionBar->quickAccessToolbar()->entries();
+        entries += m_quickAccessView->entries();
     if (RibbonPageWidget *page = m_pages.value(tabIndex()); page && page->isVisible())
         entries += page->visibleEntries();
     return entries;
@@ -224,7 +227,7 @@ QSize RibbonBar::sizeHint() const
 
 bool RibbonBar::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
+    if (isHoverHelp(event))
         return true;
     return QWidget::event(event);
 }
@@ -318,7 +321,7 @@ void RibbonBar::layoutChildren()
 // Above the ribbon the caption bar holds the toolbar; below it stands in the ribbon's strip.
 void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 {
-    QuickAccessToolbarWidget *toolbar = m_captionBar->quickAccessToolbar();
+    QuickAccessToolbarWidget *toolbar = m_quickAccessView;
     if (bands.quickAccessStrip.isNull()) {
         if (toolbar->parentWidget() == this)
             toolbar->hide();

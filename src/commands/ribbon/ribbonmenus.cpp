@@ -95,7 +95,7 @@ RibbonMenu *RibbonMenus::openDropDownMenu()
     menu->setObjectName(QStringLiteral("QuickAccessToolbarMenu"));
     connect(menu, &RibbonMenu::rowChosen, this,
             [this, menu](int row) { run(menu->rows().at(row), nullptr); });
-    const QAbstractButton *end = m_ribbon.captionBar()->quickAccessToolbar()->endButton();
+    const QAbstractButton *end = m_ribbon.quickAccessToolbarView()->endButton();
     const bool rightToLeft = end->layoutDirection() == Qt::RightToLeft;
     menu->popup(end->mapToGlobal(QPoint(rightToLeft ? end->width() : 0, end->height())));
     return menu;
@@ -103,7 +103,7 @@ RibbonMenu *RibbonMenus::openDropDownMenu()
 
 QWidget *RibbonMenus::openFromEndButton()
 {
-    QuickAccessToolbarWidget *toolbar = m_ribbon.captionBar()->quickAccessToolbar();
+    QuickAccessToolbarWidget *toolbar = m_ribbon.quickAccessToolbarView();
     if (!toolbar->isOverflowing())
         return openDropDownMenu();
     auto *popup = new QuickAccessOverflowPopup(m_ribbon.context(), *toolbar);
@@ -127,7 +127,7 @@ void RibbonMenus::run(const MenuRow &row, QWidget *clicked)
     case MenuCommand::RemoveFromToolbar:
         if (auto *entry = clicked ? enclosing<RibbonEntryButton>(clicked) : nullptr)
             model.removeEntry(
-                int(m_ribbon.captionBar()->quickAccessToolbar()->entries().indexOf(entry)));
+                int(m_ribbon.quickAccessToolbarView()->entries().indexOf(entry)));
         return;
     case MenuCommand::Customize:
     case MenuCommand::MoreCommands:

@@ -37,7 +37,11 @@ void QuickAccessGroupButton::showDropDown()
 {
     if (!m_dropDown)
         m_dropDown = new GroupDropDown(m_context, m_group, this);
-    m_dropDown->popUp();
+    if (m_dropDown->isVisible())
+        return;
+    m_dropDown->setLayoutDirection(layoutDirection());
+    m_dropDown->fitGroup();
+    m_dropDown->showBelow(QRect(mapToGlobal(QPoint(0, 0)), size()));
 }
 
 bool QuickAccessGroupButton::isDroppedDown() const

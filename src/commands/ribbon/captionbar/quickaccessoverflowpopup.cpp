@@ -6,7 +6,6 @@
 #include "ribbon/captionbar/quickaccessgroupbutton.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/controls/ribbonentrybutton.h"
-#include "ribbon/geometry/popupplacement.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/ribbonentrysize.h"
 #include "ribbon/look/ribbonpalette.h"
@@ -14,13 +13,7 @@
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 
-#include <QEvent>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QScreen>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -47,7 +40,7 @@ bool hasPicture(const RibbonEntryButton &entry)
 
 QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
                                                    QuickAccessToolbarWidget &toolbar)
-    : QWidget(&toolbar, Qt::Popup), m_toolbar(&toolbar)
+    : RibbonPopup(toolbar.endButton(), &toolbar), m_toolbar(&toolbar)
 {
     setObjectName(u"QuickAccessOverflow"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,12 +54,14 @@ QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
         EntryDefinition entry = source->entry();
         entry.showCaption = !hasPicture(*source);
         RibbonEntryButton *copy = nullptr;
-        if (auto *group = qobject_cast<QuickAccessGroupButton *>(source))
+        if (auto *group = qobject_cast<QuickAccessGroupButton *>(source)) {
+            // Its group drops down from it, so the pop-up stays.
             copy = new QuickAccessGroupButton(context, group->group(), entry, source->barList(), this);
-        else
+        } else {
             copy = new RibbonEntryButton(context, entry, source->barList(),
                                          RibbonEntryButton::Kind::SmallRibbon, this);
-        copy->installEventFilter(this);
+            watchChoice(copy);
+        }
         const QSize size = copy->sizeHint();
         copy->setGeometry(x, top, size.width(), size.height());
         x += size.width();
@@ -76,6 +71,7 @@ QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
     m_menuButton->setAccessibleName(Texts::customizeQuickAccessToolbar);
     m_menuButton->setGeometry(x, top, kQuickAccessEndButtonWidth, kSmallRibbonButtonHeight);
     x += kQuickAccessEndButtonWidth;
+    watchChoice(m_menuButton);
     connect(m_menuButton, &QAbstractButton::clicked, this, [this] {
         close();
         Q_EMIT menuRequested();
@@ -93,51 +89,7 @@ void QuickAccessOverflowPopup::popUp()
     if (!m_toolbar)
         return;
     const QAbstractButton *end = m_toolbar->endButton();
-    const QRect anchor(end->mapToGlobal(QPoint(0, 0)), end->size());
-    QList<QRect> workAreas;
-    for (const QScreen *display : QGuiApplication::screens())
-        workAreas.append(display->availableGeometry());
-    move(placePopup({.anchor = anchor,
-                     .hangAt = belowAnchor(anchor, size(), layoutDirection()),
-                     .size = size()},
-                    workAreas)
-             .topLeft());
-    show();
-}
-
-bool QuickAccessOverflowPopup::eventFilter(QObject *watched, QEvent *event)
-{
-    // Choosing an entry closes the pop-up, even when its command raises an error. A group
-    // entry keeps it open: its drop-down hangs from it.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        !qobject_cast<QuickAccessGroupButton *>(watched)) {
-        auto *entry = static_cast<RibbonEntryButton *>(watched);
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && entry->isDown() &&
-            entry->rect().contains(mouse->position().toPoint()))
-            QTimer::singleShot(0, this, &QWidget::close);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool QuickAccessOverflowPopup::event(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
-        return true;
-    return QWidget::event(event);
-}
-
-void QuickAccessOverflowPopup::mousePressEvent(QMouseEvent *event)
-{
-    // A press on the end button that opened the pop-up only closes it.
-    if (m_toolbar) {
-        const QAbstractButton *end = m_toolbar->endButton();
-        const QRect endOnScreen(end->mapToGlobal(QPoint(0, 0)), end->size());
-        setAttribute(Qt::WA_NoMouseReplay,
-                     !rect().contains(event->position().toPoint()) &&
-                         endOnScreen.contains(event->globalPosition().toPoint()));
-    }
-    QWidget::mousePressEvent(event);
+    showBelow(QRect(end->mapToGlobal(QPoint(0, 0)), end->size()));
 }
 
 void QuickAccessOverflowPopup::paintEvent(QPaintEvent *)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ribbon/controls/ribbonpopup.h"
+
 #include <QList>
 #include <QPointer>
-#include <QWidget>
 
 class QAbstractButton;
 
@@ -16,8 +17,9 @@ class RibbonEntryButton;
 // The small pop-up toolbar that the quick access toolbar's end button opens while entries are
 // out of sight: a copy of each such entry, picture only (caption only for an entry without a
 // picture), and last a button that opens the toolbar's drop-down menu. Its buttons are menu
-// items to a screen reader. Choosing one closes the pop-up; so does a click elsewhere.
-class QuickAccessOverflowPopup : public QWidget
+// items to a screen reader. Choosing one closes the pop-up; so does a click elsewhere. A
+// group's entry keeps it open and drops the group down below itself.
+class QuickAccessOverflowPopup : public RibbonPopup
 {
     Q_OBJECT
 
@@ -33,9 +35,6 @@ Q_SIGNALS:
     void menuRequested();
 
 protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -49,7 +49,7 @@ QList<MenuRow> contextMenuRows(const ClickedTarget &target, const RibbonMenuStat
     return {
         change,
         separator(change.visible),
-        item(Texts::customizeQuickAccessToolbarMenu, MenuCommand::Customize, toolbarUsable),
+        item(Texts::customizeQuickAccessToolbarEllipsis, MenuCommand::Customize, toolbarUsable),
         item(isBelow(state) ? Texts::showQuickAccessToolbarAbove : Texts::showQuickAccessToolbarBelow,
              MenuCommand::MoveToolbar, toolbarUsable),
         separator(),
@@ -61,7 +61,7 @@ QList<MenuRow> dropDownMenuRows(const QList<ToolbarEntryRow> &entries, const Rib
                                 const DropDownOptions &options)
 {
     QList<MenuRow> rows;
-    rows.append({.kind = MenuRowKind::Heading, .text = Texts::customizeQuickAccessToolbarMenu,
+    rows.append({.kind = MenuRowKind::Heading, .text = Texts::customizeQuickAccessToolbarEllipsis,
                  .enabled = false});
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries.at(i).caption.isEmpty())
