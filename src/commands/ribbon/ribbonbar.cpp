@@ -42,7 +42,15 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
       m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
       m_quickAccessView(new QuickAccessToolbarWidget(context, *m_quickAccess, this)),
       m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccessView, this)),
-      m_helpButton(new RibbonHelpButton(this)), m_menus(new RibbonMenus(*this))
+      m_helpButton(new RibbonHelpButton(this)),
+      m_menus(new RibbonMenus({.ribbon = this,
+                               .context = &context,
+                               .model = m_quickAccess,
+                               .toolbar = m_quickAccessView,
+                               .helpButton = m_helpButton,
+                               .isMinimised = [this] { return isMinimised(); },
+                               .isCaptionOnly = [this] { return isCaptionOnly(); }},
+                              this))
 {
     setObjectName(u"Ribbon1"_s);
     setFont(context.font());
@@ -83,6 +91,9 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
     m_state.quickAccessPosition = m_quickAccess->position();
     connect(m_quickAccessView->endButton(), &QAbstractButton::clicked, m_menus,
             &RibbonMenus::openFromEndButton);
+    connect(m_menus, &RibbonMenus::customizeRequested, this, &RibbonBar::customizeRequested);
+    connect(m_menus, &RibbonMenus::minimiseToggleRequested, this,
+            [this] { setMinimised(!isMinimised()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         // A menu or pop-up opened from the dropped page keeps it; anything else takes it away.
         const bool stays = now && (now == this || isAncestorOf(now) ||

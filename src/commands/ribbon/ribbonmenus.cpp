@@ -1,6 +1,5 @@
 #include "ribbon/ribbonmenus.h"
 
-#include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccessendbutton.h"
 #include "ribbon/captionbar/quickaccessoverflowpopup.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
@@ -11,7 +10,6 @@
 #include "ribbon/page/collapsedgroupbutton.h"
 #include "ribbon/page/ribbongroupwidget.h"
 #include "ribbon/page/ribbonpagewidget.h"
-#include "ribbon/ribbonbar.h"
 
 #include <QPointer>
 
@@ -41,19 +39,22 @@ const GroupDefinition *clickedGroup(const QWidget *clicked)
 
 } // namespace
 
-RibbonMenus::RibbonMenus(RibbonBar &ribbon) : QObject(&ribbon), m_ribbon(ribbon) {}
+RibbonMenus::RibbonMenus(RibbonMenuHost host, QObject *parent)
+    : QObject(parent), m_host(std::move(host))
+{
+}
 
 RibbonMenuState RibbonMenus::state() const
 {
-    return {.minimised = m_ribbon.isMinimised(),
-            .captionOnly = m_ribbon.isCaptionOnly(),
-            .hasToolbar = true,
-            .toolbarPosition = m_ribbon.quickAccessToolbar().position()};
+    return {.minimised = m_host.isMinimised(),
+            .captionOnly = m_host.isCaptionOnly(),
+            .hasToolbar = m_host.toolbar != nullptr,
+            .toolbarPosition = m_host.model->position()};
 }
 
 ClickedTarget RibbonMenus::targetOf(const QWidget *clicked) const
 {
-    const QuickAccessToolbarModel &model = m_ribbon.quickAccessToolbar();
+    const QuickAccessToolbarModel &model = *m_host.model;
     if (auto *toolbar = enclosing<QuickAccessToolbarWidget>(clicked)) {
         auto *entry = enclosing<RibbonEntryButton>(clicked);
         if (entry && toolbar->entries().contains(entry))
@@ -65,7 +66,7 @@ ClickedTarget RibbonMenus::targetOf(const QWidget *clicked) const
             return {ClickedPlace::GroupEntry, model.showsCommand(entry->entry().command)};
         return {ClickedPlace::GroupArea, model.hasGroup(group->name)};
     }
-    if (enclosing<RibbonTabButton>(clicked) || clicked == m_ribbon.helpButton())
+    if (enclosing<RibbonTabButton>(clicked) || clicked == m_host.helpButton)
         return {ClickedPlace::TabRow};
     return {ClickedPlace::Page};
 }
@@ -73,9 +74,9 @@ ClickedTarget RibbonMenus::targetOf(const QWidget *clicked) const
 RibbonMenu *RibbonMenus::openContextMenu(QWidget *clicked, const QPoint &globalPos)
 {
     // The caption-only ribbon offers no context menu.
-    if (m_ribbon.isCaptionOnly())
+    if (m_host.isCaptionOnly())
         return nullptr;
-    auto *menu = new RibbonMenu(contextMenuRows(targetOf(clicked), state()), &m_ribbon);
+    auto *menu = new RibbonMenu(contextMenuRows(targetOf(clicked), state()), m_host.ribbon);
     menu->setObjectName(QStringLiteral("RibbonContextMenu"));
     connect(menu, &RibbonMenu::rowChosen, this,
             [this, menu, target = QPointer<QWidget>(clicked)](int row) {
@@ -87,15 +88,15 @@ RibbonMenu *RibbonMenus::openContextMenu(QWidget *clicked, const QPoint &globalP
 
 RibbonMenu *RibbonMenus::openDropDownMenu()
 {
-    const QuickAccessToolbarModel &model = m_ribbon.quickAccessToolbar();
+    const QuickAccessToolbarModel &model = *m_host.model;
     QList<ToolbarEntryRow> entries;
     for (const QuickAccessEntry &entry : model.entries())
         entries.append({entry.entry.caption, entry.shown});
-    auto *menu = new RibbonMenu(dropDownMenuRows(entries, state()), &m_ribbon);
+    auto *menu = new RibbonMenu(dropDownMenuRows(entries, state()), m_host.ribbon);
     menu->setObjectName(QStringLiteral("QuickAccessToolbarMenu"));
     connect(menu, &RibbonMenu::rowChosen, this,
             [this, menu](int row) { run(menu->rows().at(row), nullptr); });
-    const QAbstractButton *end = m_ribbon.quickAccessToolbarView()->endButton();
+    const QAbstractButton *end = m_host.toolbar->endButton();
     const bool rightToLeft = end->layoutDirection() == Qt::RightToLeft;
     menu->popup(end->mapToGlobal(QPoint(rightToLeft ? end->width() : 0, end->height())));
     return menu;
@@ -103,10 +104,10 @@ RibbonMenu *RibbonMenus::openDropDownMenu()
 
 QWidget *RibbonMenus::openFromEndButton()
 {
-    QuickAccessToolbarWidget *toolbar = m_ribbon.quickAccessToolbarView();
+    QuickAccessToolbarWidget *toolbar = m_host.toolbar;
     if (!toolbar->isOverflowing())
         return openDropDownMenu();
-    auto *popup = new QuickAccessOverflowPopup(m_ribbon.context(), *toolbar);
+    auto *popup = new QuickAccessOverflowPopup(*m_host.context, *toolbar);
     connect(popup, &QuickAccessOverflowPopup::menuRequested, this, &RibbonMenus::openDropDownMenu);
     popup->popUp();
     return popup;
@@ -114,7 +115,7 @@ QWidget *RibbonMenus::openFromEndButton()
 
 void RibbonMenus::run(const MenuRow &row, QWidget *clicked)
 {
-    QuickAccessToolbarModel &model = m_ribbon.quickAccessToolbar();
+    QuickAccessToolbarModel &model = *m_host.model;
     switch (row.command) {
     case MenuCommand::AddToToolbar:
         if (!clicked)
@@ -127,11 +128,11 @@ void RibbonMenus::run(const MenuRow &row, QWidget *clicked)
     case MenuCommand::RemoveFromToolbar:
         if (auto *entry = clicked ? enclosing<RibbonEntryButton>(clicked) : nullptr)
             model.removeEntry(
-                int(m_ribbon.quickAccessToolbarView()->entries().indexOf(entry)));
+                int(m_host.toolbar->entries().indexOf(entry)));
         return;
     case MenuCommand::Customize:
     case MenuCommand::MoreCommands:
-        Q_EMIT m_ribbon.customizeRequested();
+        Q_EMIT customizeRequested();
         return;
     case MenuCommand::MoveToolbar:
         model.setPosition(model.position() == QuickAccessPosition::AboveRibbon
@@ -139,7 +140,7 @@ void RibbonMenus::run(const MenuRow &row, QWidget *clicked)
                               : QuickAccessPosition::AboveRibbon);
         return;
     case MenuCommand::ToggleMinimised:
-        m_ribbon.setMinimised(!m_ribbon.isMinimised());
+        Q_EMIT minimiseToggleRequested();
         return;
     case MenuCommand::ToggleEntryShown:
         if (row.toolbarEntry >= 0 && row.toolbarEntry < model.entries().size())

@@ -1,5 +1,7 @@
 #include "ribbon/menus/droppedpagehost.h"
 
+#include "ribbon/look/ribbonpalette.h"
+
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QLinearGradient>
@@ -61,8 +63,8 @@ void DroppedPageHost::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect shadow(0, height() - kShadowHeight, width(), kShadowHeight);
     QLinearGradient fade(shadow.topLeft(), shadow.bottomLeft());
-    fade.setColorAt(0, QColor(0, 0, 0, 70));
-    fade.setColorAt(1, QColor(0, 0, 0, 0));
+    fade.setColorAt(0, Palette::droppedPageShadowTop);
+    fade.setColorAt(1, Palette::droppedPageShadowBottom);
     painter.fillRect(shadow, fade);
 }
 

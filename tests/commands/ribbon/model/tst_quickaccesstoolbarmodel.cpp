@@ -84,13 +84,13 @@ private Q_SLOTS:
         QVERIFY(model.showsCommand(u"Action6"_s));
         model.setShown(0, false);
         QVERIFY(!model.showsCommand(u"Action6"_s));
-        QCOMPARE(model.addEntry(entry(u"&Zpět"_s, u"Action6"_s, 9)), 0);
+        QCOMPARE(model.addEntry(commandEntry(u"&Zpět", u"Action6", 9)), 0);
         QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"Vpred"_s}));
         QVERIFY(model.entries().at(0).shown);
         QVERIFY(model.showsCommand(u"Action6"_s));
         QCOMPARE(added.size(), 0);
         // A command that is shown already gets another entry only when asked directly.
-        QCOMPARE(model.addEntry(entry(u"&Vpřed"_s, u"Vpred"_s, 6)), 2);
+        QCOMPARE(model.addEntry(commandEntry(u"&Vpřed", u"Vpred", 6)), 2);
         QCOMPARE(added.size(), 1);
     }
 
