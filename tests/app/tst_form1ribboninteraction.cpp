@@ -436,6 +436,17 @@ private Q_SLOTS:
         choose(rightClick(ribbon->tabs().at(0)), MenuCommand::Customize);
         QCOMPARE(customize.size(), 2);
 
+        // Right of the toolbar the caption bar keeps the window menu; left of it, on the
+        // application button, the ribbon's own menu opens.
+        QWidget *captionBar = ribbon->captionBar();
+        rightClick(captionBar, QPoint(captionBar->width() / 2, 10));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), u"WindowMenu"_s);
+        dismiss();
+        QVERIFY(rightClick(ribbon->captionBar()->applicationButton()));
+        QCOMPARE(openMenu()->objectName(), u"RibbonContextMenu"_s);
+        dismiss();
+
         // In the caption-only state the ribbon offers no context menu.
         form.resize(800, 250);
         QTRY_VERIFY(ribbon->isCaptionOnly());
