@@ -12,6 +12,9 @@
 #include "ribbon/look/ribbonpalette.h"
 #include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/customise/tribboncustomizedlg.h"
+#include "ribbon/look/ribbontexts.h"
+#include "ribbon/page/ribbongroupwidget.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"
 
@@ -69,6 +72,9 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
                 if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
                     layoutChildren();
             });
+    connect(m_quickAccess, &QuickAccessToolbarModel::visibilityChanged, this,
+            &RibbonBar::layoutChildren);
+    connect(this, &RibbonBar::customizeRequested, this, &RibbonBar::openCustomizeDialog);
     m_state.quickAccessPosition = m_quickAccess->position();
 
     // Start-up shows the first tab whatever index was stored.
@@ -81,7 +87,45 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
     setFixedHeight(ribbonHeight(m_state));
 }
 
-RibbonBar::~RibbonBar() = default;
+// The customise window goes first: it hands the commands back as they were.
+RibbonBar::~RibbonBar()
+{
+    delete m_customizeDialog;
+}
+
+void RibbonBar::openCustomizeDialog()
+{
+    if (!m_customizeDialog) {
+        ActionManager *list = m_context.list(m_definition.commandList);
+        if (!list)
+            return;
+        m_customizeDialog = new TRibbonCustomizeDlg(m_context, *list, customisedBars(),
+                                                    *m_captionBar->quickAccessToolbar(), window());
+    }
+    m_customizeDialog->present();
+}
+
+// The bars of the ribbon's own list, but for the application menu: the quick access toolbar
+// and the groups that the list feeds.
+QList<CustomisedBar> RibbonBar::customisedBars()
+{
+    QList<CustomisedBar> bars;
+    if (m_quickAccess->commandList() == m_definition.commandList) {
+        bars.append({u"RibbonQuickAccessToolbar1"_s, Texts::quickAccessToolbar,
+                     [this] { return m_quickAccess->isVisible(); },
+                     [this](bool shown) { m_quickAccess->setVisible(shown); }});
+    }
+    for (RibbonPageWidget *page : std::as_const(m_pages)) {
+        for (RibbonGroupWidget *group : page->groups()) {
+            if (group->definition().commandList != m_definition.commandList)
+                continue;
+            bars.append({group->definition().name, group->definition().caption,
+                         [page, group] { return page->isGroupShown(group); },
+                         [page, group](bool shown) { page->setGroupShown(group, shown); }});
+        }
+    }
+    return bars;
+}
 
 QAbstractButton *RibbonBar::helpButton() const
 {
@@ -190,7 +234,7 @@ void RibbonBar::layoutChildren()
 void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 {
     QuickAccessToolbarWidget *toolbar = m_captionBar->quickAccessToolbar();
-    if (bands.quickAccessStrip.isNull()) {
+    if (bands.quickAccessStrip.isNull() || !m_quickAccess->isVisible()) {
         if (toolbar->parentWidget() == this)
             toolbar->hide();
         return;
@@ -205,6 +249,9 @@ void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 
 void RibbonBar::followQuickAccessPosition()
 {
+    connect(m_quickAccess, &QuickAccessToolbarModel::visibilityChanged, this,
+            &RibbonBar::layoutChildren);
+    connect(this, &RibbonBar::customizeRequested, this, &RibbonBar::openCustomizeDialog);
     m_state.quickAccessPosition = m_quickAccess->position();
     m_captionBar->setQuickAccessPosition(m_state.quickAccessPosition);
     setFixedHeight(ribbonHeight(m_state));

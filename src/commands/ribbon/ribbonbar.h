@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ribbon/geometry/ribbonbands.h"
+#include "ribbon/customise/customisedbar.h"
 #include "ribbon/model/ribbonstructure.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -18,6 +20,7 @@ class RibbonEntryButton;
 class RibbonHelpButton;
 class RibbonPageWidget;
 class RibbonTabButton;
+class TRibbonCustomizeDlg;
 
 // The ribbon command bar at the top of the main window. It draws the window's
 // title bar (caption bar), the tab row with the help button, and the selected
@@ -54,8 +57,16 @@ public:
 
     QSize sizeHint() const override;
 
+    // The customise window, once it has been opened.
+    TRibbonCustomizeDlg *customizeDialog() const { return m_customizeDialog; }
+
+public Q_SLOTS:
+    // Opens the customise window, made on first use and kept, as the user left it.
+    void openCustomizeDialog();
+
 Q_SIGNALS:
     void helpButtonClicked();
+    void customizeRequested();
 
 protected:
     bool event(QEvent *event) override;
@@ -69,6 +80,7 @@ private:
     void layoutChildren();
     void placeQuickAccessToolbar(const RibbonBands &bands);
     void followQuickAccessPosition();
+    QList<CustomisedBar> customisedBars();
 
     RibbonContext &m_context;
     RibbonDefinition m_definition;
@@ -79,6 +91,7 @@ private:
     QList<RibbonTabButton *> m_tabs;
     QList<RibbonPageWidget *> m_pages;
     int m_selectedTab = -1;
+    QPointer<TRibbonCustomizeDlg> m_customizeDialog;
 };
 
 } // namespace Tagovnik::Ribbon

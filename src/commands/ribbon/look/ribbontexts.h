@@ -26,4 +26,17 @@ inline const QString quickAccessToolbar = u"Quick Access Toolbar"_s;
 inline const QString customizeQuickAccessToolbar = u"Customize Quick Access Toolbar"_s;
 inline const QString moreControls = u"More Controls"_s;
 
+// The customise dialog.
+inline const QString customize = u"Customize"_s;
+inline const QString toolbars = u"Toolbars"_s;
+inline const QString actions = u"Actions"_s;
+inline const QString toolbarsLabel = u"Toolb&ars:"_s;
+inline const QString categoriesLabel = u"Cate&gories:"_s;
+inline const QString actionsLabel = u"Ac&tions:"_s;
+inline const QString description = u"Description"_s;
+inline const QString noCategory = u"(No Category)"_s;
+inline const QString allActions = u"(All Actions)"_s;
+inline const QString dragHint = u"To add an action to the Quick Access Toolbar, drag it there "
+                                u"or double-click it."_s;
+
 } // namespace Tagovnik::Ribbon::Texts

@@ -7,7 +7,7 @@ QuickAccessToolbarModel::QuickAccessToolbarModel(const QuickAccessToolbarDefinit
     : QObject(parent), m_commandList(definition.commandList)
 {
     for (const EntryDefinition &entry : definition.entries)
-        append({entry, true, {}});
+        insert(int(m_entries.size()), {entry, true, {}});
 }
 
 int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
@@ -19,24 +19,43 @@ int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
     return -1;
 }
 
-void QuickAccessToolbarModel::append(QuickAccessEntry entry)
+void QuickAccessToolbarModel::insert(int index, QuickAccessEntry entry)
 {
-    // Entries on the toolbar show their picture only.
-    entry.entry.showCaption = false;
-    m_entries.append(std::move(entry));
+    // Entries on the toolbar show their picture only; a command without a picture shows its
+    // caption instead, or its button would be an empty square.
+    entry.entry.showCaption = entry.group.isEmpty() && entry.entry.imageIndex < 0;
+    m_entries.insert(index, std::move(entry));
 }
 
 void QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
 {
-    append({entry, true, {}});
-    Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    insertEntry(int(m_entries.size()), entry);
+}
+
+void QuickAccessToolbarModel::insertEntry(int index, const EntryDefinition &entry)
+{
+    index = qBound(0, index, int(m_entries.size()));
+    insert(index, {entry, true, {}});
+    Q_EMIT entryAdded(index);
+}
+
+void QuickAccessToolbarModel::moveEntry(int from, int to)
+{
+    const int count = int(m_entries.size());
+    if (from < 0 || from >= count)
+        return;
+    to = qBound(0, to, count - 1);
+    if (to == from)
+        return;
+    m_entries.move(from, to);
+    Q_EMIT entryMoved(from, to);
 }
 
 void QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
 {
     EntryDefinition entry;
     entry.caption = group.caption;
-    append({entry, true, group.name});
+    insert(int(m_entries.size()), {entry, true, group.name});
     Q_EMIT entryAdded(int(m_entries.size()) - 1);
 }
 
@@ -64,6 +83,14 @@ QStringList QuickAccessToolbarModel::addedGroups() const
             groups.append(entry.group);
     }
     return groups;
+}
+
+void QuickAccessToolbarModel::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    Q_EMIT visibilityChanged(visible);
 }
 
 void QuickAccessToolbarModel::setPosition(QuickAccessPosition position)

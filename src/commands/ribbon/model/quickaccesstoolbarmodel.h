@@ -37,11 +37,20 @@ public:
     int indexOfCommand(const QString &command) const;
 
     void addEntry(const EntryDefinition &entry);
+    // Puts a new entry before the one at `index`; an index past the end appends.
+    void insertEntry(int index, const EntryDefinition &entry);
+    // Takes the entry at `from` out and puts it back so that it ends up at `to` (both
+    // positions in the list as it is before the move).
+    void moveEntry(int from, int to);
     // One entry with the group's caption that stands for all of the group's entries.
     void addGroup(const GroupDefinition &group);
     void removeEntry(int index);
     void setShown(int index, bool shown);
     QStringList addedGroups() const;
+
+    // A hidden toolbar takes no room, above or below; its entries stay.
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
 
     QuickAccessPosition position() const { return m_position; }
     void setPosition(QuickAccessPosition position);
@@ -49,15 +58,18 @@ public:
 Q_SIGNALS:
     void entryAdded(int index);
     void entryRemoved(int index);
+    void entryMoved(int from, int to);
     void entryShownChanged(int index, bool shown);
     void positionChanged(Tagovnik::Ribbon::QuickAccessPosition position);
+    void visibilityChanged(bool visible);
 
 private:
-    void append(QuickAccessEntry entry);
+    void insert(int index, QuickAccessEntry entry);
 
     QString m_commandList;
     QList<QuickAccessEntry> m_entries;
     QuickAccessPosition m_position = QuickAccessPosition::AboveRibbon;
+    bool m_visible = true;
 };
 
 } // namespace Tagovnik::Ribbon
