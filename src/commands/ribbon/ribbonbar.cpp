@@ -93,6 +93,11 @@ RibbonBar::~RibbonBar()
     delete m_customizeDialog;
 }
 
+TRibbonCustomizeDlg *RibbonBar::customizeDialog() const
+{
+    return m_customizeDialog.data();
+}
+
 void RibbonBar::openCustomizeDialog()
 {
     if (!m_customizeDialog) {

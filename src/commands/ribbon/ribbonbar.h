@@ -58,7 +58,7 @@ public:
     QSize sizeHint() const override;
 
     // The customise window, once it has been opened.
-    TRibbonCustomizeDlg *customizeDialog() const { return m_customizeDialog; }
+    TRibbonCustomizeDlg *customizeDialog() const;
 
 public Q_SLOTS:
     // Opens the customise window, made on first use and kept, as the user left it.
