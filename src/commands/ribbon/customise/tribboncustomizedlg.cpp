@@ -4,6 +4,7 @@
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/customise/customiseactionspage.h"
 #include "ribbon/customise/customisetoolbarspage.h"
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/customise/quickaccessdroptarget.h"
 #include "ribbon/look/ribbontexts.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
@@ -80,7 +81,7 @@ void TRibbonCustomizeDlg::hideEvent(QHideEvent *event)
 
 bool TRibbonCustomizeDlg::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
+    if (isHoverHelp(event))
         return true;
     return QDialog::event(event);
 }
