@@ -2,7 +2,9 @@
 
 #include "ribbon/customise/customisedragdata.h"
 
+#include <QDrag>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace Tagovnik::Ribbon {
 
@@ -54,6 +56,38 @@ void CustomiseCommandList::keyPressEvent(QKeyEvent *event)
         }
     }
     QListWidget::keyPressEvent(event);
+}
+
+// The drag shows the command small, beside and below the pointer, so that the toolbar and the
+// marked drop place stay in sight.
+void CustomiseCommandList::startDrag(Qt::DropActions supportedActions)
+{
+    const QListWidgetItem *item = currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const QFontMetrics metrics(font());
+    const QString caption = item->text();
+    const QSize size(4 + 16 + 4 + metrics.horizontalAdvance(caption) + 6,
+                     qMax(20, metrics.height() + 4));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.setBrush(palette().color(QPalette::Base));
+        painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+        item->icon().paint(&painter, QRect(4, (size.height() - 16) / 2, 16, 16));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(24, 0, size.width() - 24, size.height()), Qt::AlignVCenter,
+                         caption);
+    }
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mimeData({const_cast<QListWidgetItem *>(item)}));
+    drag->setPixmap(picture);
+    drag->setHotSpot(QPoint(-12, -14));
+    drag->exec(supportedActions & Qt::CopyAction ? Qt::CopyAction : supportedActions);
 }
 
 } // namespace Tagovnik::Ribbon

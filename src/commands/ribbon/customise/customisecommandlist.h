@@ -26,6 +26,7 @@ protected:
     QMimeData *mimeData(const QList<QListWidgetItem *> &items) const override;
     Qt::DropActions supportedDropActions() const override;
     void keyPressEvent(QKeyEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -46,7 +46,7 @@ TRibbonCustomizeDlg::TRibbonCustomizeDlg(RibbonContext &context, ActionManager &
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    resize(QSize(440, 420).expandedTo(sizeHint()));
+    resize(QSize(460, 480).expandedTo(sizeHint()));
 }
 
 TRibbonCustomizeDlg::~TRibbonCustomizeDlg()
