@@ -457,6 +457,9 @@ private Q_SLOTS:
         showForm(form);
         TRibbonCustomizeDlg *dialog = open(form);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QApplication::setActiveWindow(dialog);
+        QTRY_VERIFY(dialog->isActiveWindow());
+        QTest::qWait(500);
         QuickAccessToolbarWidget *toolbar = form.Ribbon1->captionBar()->quickAccessToolbar();
         CustomiseCommandList *commands = dialog->actionsPage()->commands();
         const int stop = rowOf(commands, u"stop"_s);
@@ -474,7 +477,7 @@ private Q_SLOTS:
         const auto drag = [&](QPoint start, QPoint end) {
             const auto at = [](QPoint point) {
                 return QStringList{u"mousemove"_s, QString::number(point.x()),
-                                   QString::number(point.y()), u"sleep"_s, u"0.3"_s};
+                                   QString::number(point.y()), u"sleep"_s, u"0.5"_s};
             };
             QStringList steps = at(start) + QStringList{u"mousedown"_s, u"1"_s} +
                                 at(start + QPoint(12, 4)) + at(end + QPoint(0, 1)) + at(end);

@@ -5,6 +5,7 @@
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/customise/customisedragdata.h"
 #include "ribbon/customise/dropplacemarker.h"
+#include "ribbon/model/entryforms.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 
 #include <QApplication>
@@ -101,14 +102,13 @@ bool QuickAccessDropTarget::drop(const QMimeData &data, QPoint pos)
         model.moveEntry(*from, bindingMoveTarget(*from, insert));
         return true;
     }
-    const Command *command = m_list.command(*CustomiseDragData::command(data));
-    EntryDefinition entry;
-    entry.caption = command->caption();
-    entry.command = command->name();
-    entry.imageIndex = command->imageIndex();
-    entry.showCaption = false;
-    model.insertEntry(insert, entry);
+    model.insertEntry(insert, entryFor(*m_list.command(*CustomiseDragData::command(data))));
     return true;
+}
+
+EntryDefinition QuickAccessDropTarget::entryFor(const Command &command)
+{
+    return pictureOnlyEntry(command.caption(), command.name(), command.imageIndex());
 }
 
 bool QuickAccessDropTarget::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "ribbon/customise/dropplacemarker.h"
 #include "ribbon/customise/toolbardropplace.h"
+#include "ribbon/model/ribbonstructure.h"
 
 #include <QObject>
 #include <QPoint>
@@ -13,6 +14,7 @@ class QMimeData;
 
 namespace Tagovnik {
 class ActionManager;
+class Command;
 } // namespace Tagovnik
 
 namespace Tagovnik::Ribbon {
@@ -45,6 +47,10 @@ public:
     bool drop(const QMimeData &data, QPoint pos);
 
     DropPlaceMarker *marker() const { return m_marker; }
+
+    // The new toolbar entry for a command: a plain button with the command's caption and
+    // picture.
+    static EntryDefinition entryFor(const Command &command);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

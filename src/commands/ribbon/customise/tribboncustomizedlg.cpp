@@ -100,12 +100,7 @@ void TRibbonCustomizeDlg::addAtEnd(const QString &command)
     const Command *found = m_list.command(command);
     if (!found || !m_customising)
         return;
-    EntryDefinition entry;
-    entry.caption = found->caption();
-    entry.command = found->name();
-    entry.imageIndex = found->imageIndex();
-    entry.showCaption = false;
-    m_toolbar.model().addEntry(entry);
+    m_toolbar.model().addEntry(QuickAccessDropTarget::entryFor(*found));
 }
 
 } // namespace Tagovnik::Ribbon

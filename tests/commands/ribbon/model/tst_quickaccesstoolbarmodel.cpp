@@ -82,15 +82,15 @@ private Q_SLOTS:
         QSignalSpy added(&model, &QuickAccessToolbarModel::entryAdded);
         QSignalSpy moved(&model, &QuickAccessToolbarModel::entryMoved);
 
-        model.insertEntry(1, entry(u"&Stop"_s, u"stop"_s, 8));
+        model.insertEntry(1, commandEntry(u"&Stop"_s, u"stop"_s, 8));
         QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"stop"_s, u"Vpred"_s}));
         QCOMPARE(added.takeFirst().at(0).toInt(), 1);
-        model.insertEntry(0, entry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
+        model.insertEntry(0, commandEntry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
         QCOMPARE(added.takeFirst().at(0).toInt(), 0);
         // Past either end the entry goes to that end.
-        model.insertEntry(99, entry(u"Výjmout"_s, u"EditCut1"_s, 2));
+        model.insertEntry(99, commandEntry(u"Výjmout"_s, u"EditCut1"_s, 2));
         QCOMPARE(added.takeFirst().at(0).toInt(), 4);
-        model.insertEntry(-3, entry(u"&Vložit"_s, u"EditPaste1"_s, 5));
+        model.insertEntry(-3, commandEntry(u"&Vložit"_s, u"EditPaste1"_s, 5));
         QCOMPARE(added.takeFirst().at(0).toInt(), 0);
         QCOMPARE(commandsOf(model), (QStringList{u"EditPaste1"_s, u"Aktualizace"_s, u"Action6"_s,
                                                  u"stop"_s, u"Vpred"_s, u"EditCut1"_s}));
@@ -119,8 +119,8 @@ private Q_SLOTS:
     void onlyAnEntryWithoutPictureShowsItsCaption()
     {
         QuickAccessToolbarModel model(definition);
-        model.addEntry(entry(u"Offline"_s, u"Action2"_s, -1));
-        model.insertEntry(0, entry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
+        model.addEntry(commandEntry(u"Offline"_s, u"Action2"_s, -1));
+        model.insertEntry(0, commandEntry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
         QVERIFY(model.entries().constLast().entry.showCaption);
         QVERIFY(!model.entries().constFirst().entry.showCaption);
     }
