@@ -14,6 +14,8 @@
 #include "ribbon/look/ribbontexts.h"
 #include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/customise/tribboncustomizedlg.h"
+#include "ribbon/page/ribbongroupwidget.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"
 #include "ribbon/menus/droppedpagehost.h"
@@ -88,6 +90,9 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
                 if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
                     layoutChildren();
             });
+    connect(m_quickAccess, &QuickAccessToolbarModel::visibilityChanged, this,
+            &RibbonBar::layoutChildren);
+    connect(this, &RibbonBar::customizeRequested, this, &RibbonBar::openCustomizeDialog);
     m_state.quickAccessPosition = m_quickAccess->position();
     connect(m_quickAccessView->endButton(), &QAbstractButton::clicked, m_menus,
             &RibbonMenus::openFromEndButton);
@@ -113,7 +118,50 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
     setFixedHeight(ribbonHeight(m_state));
 }
 
-RibbonBar::~RibbonBar() = default;
+// The customise window goes first: it hands the commands back as they were.
+RibbonBar::~RibbonBar()
+{
+    delete m_customizeDialog;
+}
+
+TRibbonCustomizeDlg *RibbonBar::customizeDialog() const
+{
+    return m_customizeDialog.data();
+}
+
+void RibbonBar::openCustomizeDialog()
+{
+    if (!m_customizeDialog) {
+        ActionManager *list = m_context.list(m_definition.commandList);
+        if (!list)
+            return;
+        m_customizeDialog = new TRibbonCustomizeDlg(m_context, *list, customisedBars(),
+                                                    *m_quickAccessView, window());
+    }
+    m_customizeDialog->present();
+}
+
+// The bars of the ribbon's own list, but for the application menu: the quick access toolbar
+// and the groups that the list feeds.
+QList<CustomisedBar> RibbonBar::customisedBars()
+{
+    QList<CustomisedBar> bars;
+    if (m_quickAccess->commandList() == m_definition.commandList) {
+        bars.append({u"RibbonQuickAccessToolbar1"_s, Texts::quickAccessToolbar,
+                     [this] { return m_quickAccess->isVisible(); },
+                     [this](bool shown) { m_quickAccess->setVisible(shown); }});
+    }
+    for (RibbonPageWidget *page : std::as_const(m_pages)) {
+        for (RibbonGroupWidget *group : page->groups()) {
+            if (group->definition().commandList != m_definition.commandList)
+                continue;
+            bars.append({group->definition().name, group->definition().caption,
+                         [page, group] { return page->isGroupShown(group); },
+                         [page, group](bool shown) { page->setGroupShown(group, shown); }});
+        }
+    }
+    return bars;
+}
 
 QAbstractButton *RibbonBar::helpButton() const
 {
@@ -333,7 +381,7 @@ void RibbonBar::layoutChildren()
 void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 {
     QuickAccessToolbarWidget *toolbar = m_quickAccessView;
-    if (bands.quickAccessStrip.isNull()) {
+    if (bands.quickAccessStrip.isNull() || !m_quickAccess->isVisible()) {
         if (toolbar->parentWidget() == this)
             toolbar->hide();
         return;

@@ -2,9 +2,11 @@
 
 #include "ribbon/geometry/ribbonbands.h"
 #include "ribbon/interaction/minimisedtabs.h"
+#include "ribbon/customise/customisedbar.h"
 #include "ribbon/model/ribbonstructure.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -22,6 +24,7 @@ class RibbonHelpButton;
 class RibbonMenus;
 class RibbonPageWidget;
 class RibbonTabButton;
+class TRibbonCustomizeDlg;
 
 // The ribbon command bar at the top of the main window. It draws the window's
 // title bar (caption bar), the tab row with the help button, and the selected
@@ -70,6 +73,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // The customise window, once it has been opened.
+    TRibbonCustomizeDlg *customizeDialog() const;
+
+public Q_SLOTS:
+    // Opens the customise window, made on first use and kept, as the user left it.
+    void openCustomizeDialog();
+
 Q_SIGNALS:
     void helpButtonClicked();
     // "Customize Quick Access Toolbar..." or "More Commands..." was chosen.
@@ -95,6 +105,7 @@ private:
     void placeDroppedPage();
     void watchForLeaving(QObject *watched, QEvent *event);
     void leaveDroppedPage();
+    QList<CustomisedBar> customisedBars();
 
     RibbonContext &m_context;
     RibbonDefinition m_definition;
@@ -108,6 +119,7 @@ private:
     MinimisedTabs m_tabsState;
     DroppedPageHost *m_droppedHost = nullptr;
     RibbonMenus *m_menus;
+    QPointer<TRibbonCustomizeDlg> m_customizeDialog;
 };
 
 } // namespace Tagovnik::Ribbon

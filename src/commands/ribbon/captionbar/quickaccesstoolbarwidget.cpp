@@ -39,6 +39,10 @@ QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
             &QuickAccessToolbarWidget::entryRemoved);
     connect(&model, &QuickAccessToolbarModel::entryShownChanged, this,
             &QuickAccessToolbarWidget::entriesChanged);
+    connect(&model, &QuickAccessToolbarModel::entryMoved, this, [this](int from, int to) {
+        m_entries.move(from, to);
+        Q_EMIT entriesChanged();
+    });
 }
 
 RibbonEntryButton *QuickAccessToolbarWidget::createButton(int index)

@@ -7,7 +7,7 @@ QuickAccessToolbarModel::QuickAccessToolbarModel(const QuickAccessToolbarDefinit
     : QObject(parent), m_commandList(definition.commandList)
 {
     for (const EntryDefinition &entry : definition.entries)
-        append({entry, true, {}});
+        insert(int(m_entries.size()), {entry, true, {}});
 }
 
 int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
@@ -33,11 +33,12 @@ bool QuickAccessToolbarModel::hasGroup(const QString &group) const
     return addedGroups().contains(group);
 }
 
-void QuickAccessToolbarModel::append(QuickAccessEntry entry)
+void QuickAccessToolbarModel::insert(int index, QuickAccessEntry entry)
 {
-    // Entries on the toolbar show their picture only.
-    entry.entry.showCaption = false;
-    m_entries.append(std::move(entry));
+    // Entries on the toolbar show their picture only; a command without a picture shows its
+    // caption instead, or its button would be an empty square.
+    entry.entry.showCaption = !entry.isGroup() && entry.entry.imageIndex < 0;
+    m_entries.insert(index, std::move(entry));
 }
 
 int QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
@@ -51,9 +52,27 @@ int QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
             return int(i);
         }
     }
-    append({entry, true, {}});
-    Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    insertEntry(int(m_entries.size()), entry);
     return int(m_entries.size()) - 1;
+}
+
+void QuickAccessToolbarModel::insertEntry(int index, const EntryDefinition &entry)
+{
+    index = qBound(0, index, int(m_entries.size()));
+    insert(index, {entry, true, {}});
+    Q_EMIT entryAdded(index);
+}
+
+void QuickAccessToolbarModel::moveEntry(int from, int to)
+{
+    const int count = int(m_entries.size());
+    if (from < 0 || from >= count)
+        return;
+    to = qBound(0, to, count - 1);
+    if (to == from)
+        return;
+    m_entries.move(from, to);
+    Q_EMIT entryMoved(from, to);
 }
 
 int QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
@@ -67,7 +86,7 @@ int QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
     added.group = group.name;
     added.tag = kGroupEntryTag;
     added.groupDefinition = group;
-    append(std::move(added));
+    insert(int(m_entries.size()), std::move(added));
     Q_EMIT entryAdded(int(m_entries.size()) - 1);
     return int(m_entries.size()) - 1;
 }
@@ -96,6 +115,14 @@ QStringList QuickAccessToolbarModel::addedGroups() const
             groups.append(entry.group);
     }
     return groups;
+}
+
+void QuickAccessToolbarModel::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    Q_EMIT visibilityChanged(visible);
 }
 
 void QuickAccessToolbarModel::setPosition(QuickAccessPosition position)
