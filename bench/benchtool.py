@@ -42,6 +42,11 @@ def parse_colour(text):
     return tuple(int(text[i:i + 2], 16) for i in (0, 2, 4))
 
 
+def parse_colours(text):
+    """A colour, or several separated by "/"."""
+    return [parse_colour(part) for part in text.split("/")]
+
+
 # ---------------------------------------------------------------- pages
 
 # Added before </body>: on the load event the page covers itself with one flat
@@ -50,7 +55,15 @@ def parse_colour(text):
 # page from a file may open one; it may not load a script or image from the web).
 PROBE = """<script>
 (function () {
-  var label = %(label)s, colour = %(colour)s, link = %(link)s, port = %(port)s;
+  var label = %(label)s, colours = %(colour)s, link = %(link)s, port = %(port)s;
+  // Several colours: the loads of one tab take them in turn, so that loading
+  // the same page again changes the screen too.
+  var colour = colours[0];
+  try {
+    var n = +(sessionStorage.getItem('bench-loads') || 0);
+    colour = colours[n %% colours.length];
+    sessionStorage.setItem('bench-loads', n + 1);
+  } catch (e) {}
   addEventListener('load', function () {
     var loadAt = performance.now();
     var cover = document.createElement(link ? 'a' : 'div');
@@ -76,7 +89,7 @@ PROBE = """<script>
 
 
 def probe_script(port, label, colour, link):
-    return PROBE % {"label": json.dumps(label), "colour": json.dumps("#" + colour.lstrip("#")),
+    return PROBE % {"label": json.dumps(label), "colour": json.dumps(["#" + c.lstrip("#") for c in colour.split("/")]),
                     "link": json.dumps(link or ""), "port": int(port)}
 
 
@@ -210,14 +223,23 @@ class Screen:
         b, g, r = image.data[0], image.data[1], image.data[2]
         return (r, g, b)
 
-    def shows(self, x, y, colour, tolerance=3):
-        return all(abs(a - b) <= tolerance for a, b in zip(self.pixel(x, y), colour))
+    @staticmethod
+    def near(pixel, colour, tolerance=3):
+        return all(abs(a - b) <= tolerance for a, b in zip(pixel, colour))
 
-    def wait(self, x, y, colour, timeout, alive=None, step=0.002):
-        """Time (ns) at which COLOUR was first seen at X,Y, or None."""
+    def shows(self, x, y, colour, tolerance=3):
+        return self.near(self.pixel(x, y), colour, tolerance)
+
+    def wait(self, x, y, colour, timeout, alive=None, step=0.002, not_before=None):
+        """Time (ns) at which COLOUR (or one of a list of colours other than
+        NOT_BEFORE, the colour shown before) was first seen at X,Y, or None."""
+        colours = colour if isinstance(colour, list) else [colour]
+        if not_before is not None and len(colours) > 1:
+            colours = [c for c in colours if not self.near(not_before, c)] or colours
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if self.shows(x, y, colour):
+            pixel = self.pixel(x, y)
+            if any(self.near(pixel, c) for c in colours):
                 return now_ns()
             if alive is not None and not alive():
                 return None
@@ -305,23 +327,29 @@ def cmd_clicks(args):
     pairs each click with the page's beacon. Writes DIR/clicks.json."""
     folder, count, wx, wy = args[0], int(args[1]), int(args[2]), int(args[3])
     hold = float(os.environ.get("BENCH_HOLD_MS", "0")) / 1000
+    # A first click that is not measured (it changes site, say), on the last
+    # target, so that the measured ones begin with the first.
+    warm_up = os.environ.get("BENCH_WARM_UP", "0") == "1"
     targets = []
     for target in args[4:]:
         name, x, y, colour = target.split(":")
-        targets.append((name, int(x), int(y), parse_colour(colour)))
+        targets.append((name, int(x), int(y), parse_colours(colour)))
     from Xlib import X
     from Xlib.ext import xtest
     screen = Screen()
     d = screen.display
     results = []
-    for _ in range(count):
-        for name, x, y, colour in targets:
+    rounds = [(targets[-1],)] if warm_up else []
+    rounds += [tuple(targets)] * count
+    for number, row in enumerate(rounds):
+        for name, x, y, colour in row:
             subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
             time.sleep(0.15)   # the pointer's arrival (hover) is not part of the click
             # xdotool's own run (about 100 ms here, most of it around the
             # event) would hide where the time goes: its clock is timed
             # alone, and the click itself is the same XTest press and release
             # sent from here, with the watcher's clock.
+            shown = screen.pixel(wx, wy)
             before = now_ns()
             subprocess.run(["xdotool", "sleep", "0"], check=True)
             tool_run = now_ns() - before
@@ -335,8 +363,9 @@ def cmd_clicks(args):
             xtest.fake_input(d, X.ButtonRelease, 1)
             d.sync()
             sent = clicked + tool_run
-            seen = screen.wait(wx, wy, colour, 20)
-            results.append({"name": name, "click": clicked, "sent": sent, "seen": seen})
+            seen = screen.wait(wx, wy, colour, 20, not_before=shown)
+            if not (warm_up and number == 0):
+                results.append({"name": name, "click": clicked, "sent": sent, "seen": seen})
             time.sleep(0.25)   # let the beacon arrive and the engine settle
     beacons = read_beacons(folder)
     for r in results:

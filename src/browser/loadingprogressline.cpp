@@ -9,12 +9,35 @@ LoadingProgressLine::LoadingProgressLine(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("LoadingProgressLine"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
+    m_appearance.setSingleShot(true);
+    m_appearance.setInterval(appearanceDelay);
+    connect(&m_appearance, &QTimer::timeout, this, [this] {
+        show();
+        raise();
+    });
+}
+
+void LoadingProgressLine::start()
+{
+    m_percent = 0;
+    if (isVisible())
+        update(); // a new load while the last one still shows
+    else
+        m_appearance.start();
+}
+
+void LoadingProgressLine::finish()
+{
+    m_appearance.stop();
+    hide();
 }
 
 void LoadingProgressLine::setProgress(int percent)
 {
     m_percent = qBound(0, percent, 100);
-    update();
+    // Hidden, it has nothing to draw; every repaint is a frame of the whole window.
+    if (isVisible())
+        update();
 }
 
 void LoadingProgressLine::paintEvent(QPaintEvent *)

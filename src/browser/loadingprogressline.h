@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 namespace Tagovnik {
 
-// A thin line along the top edge of the pane that grows while a page loads.
+// A thin line along the top edge of the pane that grows while a page loads. It
+// appears only once a load has taken a moment: a page that comes at once shows
+// no flash of a line, and costs the window no frames for it.
 class LoadingProgressLine : public QWidget
 {
     Q_OBJECT
@@ -12,6 +15,11 @@ class LoadingProgressLine : public QWidget
 public:
     explicit LoadingProgressLine(QWidget *parent);
 
+    static constexpr int appearanceDelay = 250; // ms
+
+    // A load began: the line shows after the delay unless finish() comes first.
+    void start();
+    void finish();
     void setProgress(int percent);
     int progress() const { return m_percent; }
 
@@ -22,6 +30,7 @@ protected:
 
 private:
     int m_percent = 0;
+    QTimer m_appearance;
 };
 
 } // namespace Tagovnik

@@ -81,14 +81,12 @@ WebBrowser::WebBrowser(QWidget *parent)
                                                       result.numberOfMatches()));
             });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
-        m_progressLine->setProgress(0);
-        m_progressLine->show();
-        m_progressLine->raise();
+        m_progressLine->start();
     });
     connect(m_page, &QWebEnginePage::loadProgress, m_progressLine,
             &LoadingProgressLine::setProgress);
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        m_progressLine->hide();
+        m_progressLine->finish();
         if (ok && !m_crashRecovery.isShowingCrashPage())
             m_rendererLost = false;
         // The zoom holds for the whole run, whatever the engine keeps per site.

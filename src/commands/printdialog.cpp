@@ -3,10 +3,20 @@
 #include "printablepage.h"
 
 #include <QPrintDialog>
+#include <QPrinter>
 
 namespace Tagovnik {
 
-PrintDialog::PrintDialog() : m_printer(QPrinter::HighResolution) {}
+PrintDialog::PrintDialog() = default;
+
+PrintDialog::~PrintDialog() = default;
+
+QPrinter &PrintDialog::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
 
 void PrintDialog::configure(QPrintDialog &dialog)
 {
@@ -16,10 +26,10 @@ void PrintDialog::configure(QPrintDialog &dialog)
 
 void PrintDialog::execute(QWidget *owner, PrintablePage &page)
 {
-    QPrintDialog dialog(&m_printer, owner);
+    QPrintDialog dialog(&printer(), owner);
     configure(dialog);
     if (dialog.exec() == QDialog::Accepted)
-        page.printPage(m_printer);
+        page.printPage(printer());
 }
 
 } // namespace Tagovnik

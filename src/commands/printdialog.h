@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QPrinter>
+#include <memory>
 
 class QPrintDialog;
+class QPrinter;
 class QWidget;
 namespace Tagovnik {
 
@@ -15,6 +16,7 @@ class PrintDialog
 {
 public:
     PrintDialog();
+    ~PrintDialog();
 
     void execute(QWidget *owner, PrintablePage &page);
 
@@ -22,11 +24,12 @@ public:
     static void configure(QPrintDialog &dialog);
 
     // The printer the dialog configures; it lives as long as the command, since
-    // the engine prints asynchronously.
-    QPrinter &printer() { return m_printer; }
+    // the engine prints asynchronously. Made on first use: a printer loads the
+    // print system and asks it for its printers, which start-up has no need of.
+    QPrinter &printer();
 
 private:
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace Tagovnik

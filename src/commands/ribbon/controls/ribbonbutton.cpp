@@ -2,6 +2,8 @@
 
 #include "ribbon/controls/hoverhelp.h"
 
+#include <QPointer>
+
 namespace Tagovnik::Ribbon {
 
 RibbonButton::RibbonButton(QWidget *parent) : QAbstractButton(parent)
@@ -23,6 +25,34 @@ Palette::ButtonState RibbonButton::visualState() const
 bool RibbonButton::event(QEvent *event)
 {
     return isHoverHelp(event) || QAbstractButton::event(event);
+}
+
+void RibbonButton::mousePressEvent(QMouseEvent *event)
+{
+    withLaterRepaint([&] { QAbstractButton::mousePressEvent(event); });
+}
+
+void RibbonButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    withLaterRepaint([&] { QAbstractButton::mouseReleaseEvent(event); });
+}
+
+// QAbstractButton repaints itself at once on the press and again on the release,
+// before it reports the click. In a window the web engine composes, each of those
+// repaints is a whole frame of the window, so a click would wait two frames for
+// its command. The button's new look comes with the next frame instead.
+void RibbonButton::withLaterRepaint(const std::function<void()> &handle)
+{
+    if (!updatesEnabled()) {
+        handle();
+        return;
+    }
+    const QPointer<RibbonButton> self(this);
+    setUpdatesEnabled(false);
+    handle();
+    // Enabling schedules the repaint; the command may have deleted the button.
+    if (self)
+        setUpdatesEnabled(true);
 }
 
 } // namespace Tagovnik::Ribbon

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 
+#include <functional>
+
 namespace Tagovnik::Ribbon {
 
 // What every button of the ribbon shares: it takes no focus from the pane by a click, lights
@@ -22,6 +24,11 @@ protected:
     virtual bool showsPressed() const { return false; }
 
     bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void withLaterRepaint(const std::function<void()> &handle);
 };
 
 } // namespace Tagovnik::Ribbon

@@ -1,0 +1,91 @@
+#include "ribbon/controls/ribbonbutton.h"
+
+#include <QTest>
+
+using namespace Tagovnik::Ribbon;
+
+namespace {
+
+class CountingButton : public RibbonButton
+{
+public:
+    using RibbonButton::RibbonButton;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+} // namespace
+
+class TestRibbonButton : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The press and the click report before the button repaints; its new look
+    // follows with the next frame.
+    void pressAndClickComeBeforeTheRepaint()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto *button = new CountingButton(&window);
+        button->setGeometry(10, 10, 80, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(button->paints > 0);
+        QTest::qWait(50);
+
+        int paintsAtPress = -1;
+        int paintsAtClick = -1;
+        int clicks = 0;
+        connect(button, &QAbstractButton::pressed, this, [&] { paintsAtPress = button->paints; });
+        connect(button, &QAbstractButton::clicked, this, [&] {
+            paintsAtClick = button->paints;
+            ++clicks;
+        });
+
+        const int before = button->paints;
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QCOMPARE(paintsAtPress, before);
+        QVERIFY(button->isDown());
+        QTRY_VERIFY(button->paints > before);
+
+        const int pressed = button->paints;
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QCOMPARE(clicks, 1);
+        QCOMPARE(paintsAtClick, pressed);
+        QVERIFY(!button->isDown());
+        QVERIFY(button->updatesEnabled());
+        QTRY_VERIFY(button->paints > pressed);
+
+        // Released off the button: no click, and it is drawn up again.
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 80));
+        QCOMPARE(clicks, 1);
+        QVERIFY(!button->isDown());
+        QVERIFY(button->updatesEnabled());
+    }
+
+    void aClickLeavesUpdatesThatWereOffOff()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto *button = new CountingButton(&window);
+        button->setGeometry(10, 10, 80, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int clicks = 0;
+        connect(button, &QAbstractButton::clicked, this, [&] { ++clicks; });
+
+        window.setUpdatesEnabled(false);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QCOMPARE(clicks, 1);
+        QVERIFY(!button->updatesEnabled());
+        window.setUpdatesEnabled(true);
+        QVERIFY(button->updatesEnabled());
+    }
+};
+
+QTEST_MAIN(TestRibbonButton)
+#include "tst_ribbonbutton.moc"
