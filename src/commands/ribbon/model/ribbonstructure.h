@@ -35,6 +35,7 @@ struct PageDefinition
     QString caption;
     int index = 0;
     QList<GroupDefinition> groups; // as defined; displayed by GroupIndex
+    QString keyTip;                // its tab's
 };
 
 struct ApplicationMenuDefinition
