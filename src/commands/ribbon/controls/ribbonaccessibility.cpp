@@ -79,6 +79,20 @@ QAccessibleInterface *ribbonAccessibleFactory(const QString &className, QObject 
 
 } // namespace
 
+void setAccessibleKeyTip(QWidget *control, const QString &keys)
+{
+    if (!control)
+        return;
+    const bool first = !control->property(kAccessibleKeyTipProperty).isValid();
+    control->setProperty(kAccessibleKeyTipProperty, keys);
+    // A control that had its interface before it had key tips gets one that tells them.
+    if (first) {
+        if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            accessible && !dynamic_cast<AccessibleRibbonControl *>(accessible))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+    }
+}
+
 void installRibbonAccessibility()
 {
     static const bool installed = [] {

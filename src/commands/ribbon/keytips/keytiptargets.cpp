@@ -19,8 +19,7 @@ QList<RibbonTabButton *> tabsOf(QWidget &ribbon)
 
 void setSpokenKeyTip(QWidget *control, const QStringList &keyTips)
 {
-    if (control)
-        control->setProperty(kAccessibleKeyTipProperty, spokenKeyTip(keyTips));
+    setAccessibleKeyTip(control, spokenKeyTip(keyTips));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ struct PageDefinition
     QString caption;
     int index = 0;
     QList<GroupDefinition> groups; // as defined; displayed by GroupIndex
-    QString keyTip;                // its tab's
+    QString keyTip = {}; // its tab's; defaulted, so that definitions may leave it out
 };
 
 struct ApplicationMenuDefinition
