@@ -4,12 +4,14 @@
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "error.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/controls/ribbonaccessibility.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/page/ribbonpagewidget.h"
 #include "ribbon/look/ribbonpalette.h"
+#include "ribbon/look/ribbontexts.h"
 #include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
 #include "ribbon/keytips/keytipcontroller.h"
@@ -28,14 +30,15 @@ namespace Tagovnik::Ribbon {
 static void ensureOnlyRibbonOn(QWidget *window)
 {
     if (window && window->findChild<RibbonBar *>(QString(), Qt::FindDirectChildrenOnly))
-        throw Error(u"Exception"_s, u"Only one Ribbon control on a Form is allowed"_s,
+        throw Error(Texts::exceptionKind, Texts::onlyOneRibbon,
                     __builtin_return_address(0));
 }
 
 RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition, QWidget *window)
     : QWidget((ensureOnlyRibbonOn(window), window)), m_context(context), m_definition(definition),
       m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
-      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccess, this)),
+      m_quickAccessView(new QuickAccessToolbarWidget(context, *m_quickAccess, this)),
+      m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccessView, this)),
       m_helpButton(new RibbonHelpButton(this))
 {
     setObjectName(u"Ribbon1"_s);
@@ -65,7 +68,7 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
 
     connect(m_quickAccess, &QuickAccessToolbarModel::positionChanged, this,
             &RibbonBar::followQuickAccessPosition);
-    connect(m_captionBar->quickAccessToolbar(), &QuickAccessToolbarWidget::entriesChanged, this,
+    connect(m_quickAccessView, &QuickAccessToolbarWidget::entriesChanged, this,
             [this] {
                 if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
                     layoutChildren();
@@ -94,7 +97,7 @@ QAbstractButton *RibbonBar::helpButton() const
 void RibbonBar::setTabIndex(int index)
 {
     if (index < 0 || index >= m_tabs.size())
-        throw Error(u"Exception"_s, u"Specified TabIndex is invalid"_s,
+        throw Error(Texts::exceptionKind, Texts::invalidTabIndex,
                     __builtin_return_address(0));
     m_selectedTab = index;
     for (int i = 0; i < m_tabs.size(); ++i) {
@@ -106,14 +109,14 @@ void RibbonBar::setTabIndex(int index)
 
 const QList<RibbonEntryButton *> &RibbonBar::quickAccessToolbarEntries() const
 {
-    return m_captionBar->quickAccessToolbar()->entries();
+    return m_quickAccessView->entries();
 }
 
 QList<RibbonEntryButton *> RibbonBar::visibleEntries() const
 {
     QList<RibbonEntryButton *> entries;
     if (!m_state.captionOnly)
-        entries += m_captionBar->quickAccessToolbar()->entries();
+        entries += m_quickAccessView->entries();
     if (RibbonPageWidget *page = m_pages.value(m_selectedTab); page && page->isVisible())
         entries += page->visibleEntries();
     return entries;
@@ -126,7 +129,7 @@ QSize RibbonBar::sizeHint() const
 
 bool RibbonBar::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
+    if (isHoverHelp(event))
         return true;
     return QWidget::event(event);
 }
@@ -192,7 +195,7 @@ void RibbonBar::layoutChildren()
 // Above the ribbon the caption bar holds the toolbar; below it stands in the ribbon's strip.
 void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 {
-    QuickAccessToolbarWidget *toolbar = m_captionBar->quickAccessToolbar();
+    QuickAccessToolbarWidget *toolbar = m_quickAccessView;
     if (bands.quickAccessStrip.isNull()) {
         if (toolbar->parentWidget() == this)
             toolbar->hide();

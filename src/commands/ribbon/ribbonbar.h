@@ -13,6 +13,7 @@ namespace Tagovnik::Ribbon {
 
 class CaptionBarWidget;
 class QuickAccessToolbarModel;
+class QuickAccessToolbarWidget;
 class RibbonContext;
 class RibbonEntryButton;
 class RibbonHelpButton;
@@ -44,6 +45,8 @@ public:
     CaptionBarWidget *captionBar() const { return m_captionBar; }
     // What the quick access toolbar holds and where it stands; the ribbon places it from this.
     QuickAccessToolbarModel &quickAccessToolbar() const { return *m_quickAccess; }
+    // The toolbar on screen, the model's view.
+    QuickAccessToolbarWidget *quickAccessToolbarView() const { return m_quickAccessView; }
     const QList<RibbonTabButton *> &tabs() const { return m_tabs; }
     RibbonPageWidget *page(int index) const { return m_pages.value(index); }
     QAbstractButton *helpButton() const;
@@ -74,6 +77,7 @@ private:
     RibbonDefinition m_definition;
     RibbonState m_state;
     QuickAccessToolbarModel *m_quickAccess;
+    QuickAccessToolbarWidget *m_quickAccessView; // in the caption bar above, in the strip below
     CaptionBarWidget *m_captionBar;
     RibbonHelpButton *m_helpButton;
     QList<RibbonTabButton *> m_tabs;

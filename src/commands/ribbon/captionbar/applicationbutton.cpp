@@ -1,6 +1,7 @@
 #include "ribbon/captionbar/applicationbutton.h"
 
 #include "ribbon/captionbar/applicationmenupopup.h"
+#include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/applicationbuttonpainter.h"
 
 #include <QMouseEvent>
@@ -10,34 +11,23 @@ using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
 ApplicationButton::ApplicationButton(ApplicationMenuPopup &menu, QWidget *parent)
-    : QAbstractButton(parent), m_menu(menu)
+    : RibbonButton(parent), m_menu(menu)
 {
     setObjectName(u"ApplicationButton"_s);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     connect(&m_menu, &ApplicationMenuPopup::shownChanged, this, qOverload<>(&QWidget::update));
     // A press opens the menu; click() (screen readers, key tips) does the same.
     connect(this, &QAbstractButton::clicked, this, &ApplicationButton::menuRequested);
 }
 
-bool ApplicationButton::event(QEvent *event)
+bool ApplicationButton::showsPressed() const
 {
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
+    return m_menu.isVisible();
 }
 
 bool ApplicationButton::hitButton(const QPoint &pos) const
 {
-    const QPointF offset = QPointF(pos) - QRectF(rect()).center();
-    const qreal radius = width() / 2.0;
-    return offset.x() * offset.x() + offset.y() * offset.y() <= radius * radius;
+    return withinRoundButton(rect(), pos);
 }
 
 void ApplicationButton::mousePressEvent(QMouseEvent *event)
@@ -64,9 +54,12 @@ void ApplicationButton::mouseDoubleClickEvent(QMouseEvent *event)
 void ApplicationButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const ApplicationButtonLook look = m_menu.isVisible() ? ApplicationButtonLook::Pressed
-                                       : underMouse()     ? ApplicationButtonLook::Hot
-                                                          : ApplicationButtonLook::Normal;
+    const Palette::ButtonState state = visualState();
+    const ApplicationButtonLook look = state == Palette::ButtonState::Pressed
+                                           ? ApplicationButtonLook::Pressed
+                                       : state == Palette::ButtonState::Hot
+                                           ? ApplicationButtonLook::Hot
+                                           : ApplicationButtonLook::Normal;
     paintApplicationButton(painter, rect(), look, devicePixelRatioF());
 }
 

@@ -14,27 +14,12 @@
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
-static QLinearGradient vertical(const QRectF &rect, QColor top, QColor bottom)
-{
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
-}
-
 ApplicationMenuOptionButton::ApplicationMenuOptionButton(RibbonContext &context,
                                                          const EntryDefinition &entry,
                                                          QWidget *parent)
-    : QAbstractButton(parent), m_entry(entry)
+    : RibbonButton(parent), m_entry(entry)
 {
     setObjectName(entry.command);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     setFont(context.font());
     Command *command = context.command(entry.command);
     const QString caption = entry.caption.isEmpty() && command ? command->caption() : entry.caption;
@@ -57,27 +42,20 @@ QSize ApplicationMenuOptionButton::sizeHint() const
             kOptionButtonHeight};
 }
 
-bool ApplicationMenuOptionButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
-}
-
 void ApplicationMenuOptionButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    using Palette::ButtonState;
-    if (isEnabled() && (isDown() || underMouse())) {
-        Palette::paintButton(painter, rect(), isDown() ? ButtonState::Pressed : ButtonState::Hot);
+    if (const Palette::ButtonState state = visualState();
+        isEnabled() && state != Palette::ButtonState::Normal) {
+        Palette::paintButton(painter, rect(), state);
     } else {
         // At rest the button still reads as one: a light face with a soft frame.
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath path;
         path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
         painter.fillPath(path,
-                         vertical(rect(), QColor(0xfd, 0xfd, 0xfe), QColor(0xe6, 0xea, 0xf0)));
-        painter.setPen(QColor(0xa3, 0xad, 0xbb));
+                         Palette::vertical(rect(), Palette::optionButtonTop, Palette::optionButtonBottom));
+        painter.setPen(Palette::optionButtonFrame);
         painter.drawPath(path);
     }
     painter.setPen(isEnabled() ? Palette::text : Palette::disabledText);

@@ -2,14 +2,14 @@
 
 #include "ribbon/model/ribbonstructure.h"
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 class RibbonContext;
 
 // A button along the bottom of the application menu, such as " Konec": it runs its command.
-class ApplicationMenuOptionButton : public QAbstractButton
+class ApplicationMenuOptionButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -22,7 +22,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     EntryDefinition m_entry;

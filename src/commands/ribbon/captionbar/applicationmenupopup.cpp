@@ -15,18 +15,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QStyleHints>
 
 using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
 namespace {
-
-bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
 
 // The letter after the single "&" of a caption, or a null character.
 QChar accessLetter(const QString &caption)
@@ -39,14 +33,6 @@ QChar accessLetter(const QString &caption)
         ++i;
     }
     return {};
-}
-
-QLinearGradient vertical(const QRectF &rect, QColor top, QColor bottom)
-{
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
 }
 
 // The outline of a rectangle with corners rounded by 3, cut pixel by pixel as window regions
@@ -77,7 +63,7 @@ QRect contentPanel(const ApplicationMenuLayout &layout)
 
 ApplicationMenuPopup::ApplicationMenuPopup(RibbonContext &context,
                                            const ApplicationMenuDefinition &menu, QWidget *parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_context(context), m_menu(menu)
+    : RibbonPopup(nullptr, parent), m_context(context), m_menu(menu)
 {
     setObjectName(u"RibbonApplicationMenuBar1"_s);
     setAccessibleName(displayedCaption(menu.caption));
@@ -95,13 +81,13 @@ ApplicationMenuPopup::ApplicationMenuPopup(RibbonContext &context,
         }
         auto *row = new RibbonEntryButton(context, entry, *barList,
                                           RibbonEntryButton::Kind::ApplicationMenu, this);
-        row->installEventFilter(this);
+        watchChoice(row);
         m_rows.append(row);
         m_entries.append(row);
     }
     for (const EntryDefinition &option : menu.optionEntries) {
         auto *button = new ApplicationMenuOptionButton(context, option, this);
-        button->installEventFilter(this);
+        watchChoice(button);
         m_optionButtons.append(button);
     }
 
@@ -151,80 +137,19 @@ void ApplicationMenuPopup::popup(const QRect &applicationButtonOnScreen)
     m_applicationButton = applicationButtonOnScreen;
     m_layout = layoutFor(applicationButtonOnScreen, workArea);
     arrange();
-    move(m_layout.popup.topLeft());
-    m_openedAt.start();
-    show();
-    raise();
+    showAt(m_layout.popup.topLeft());
 }
 
-void ApplicationMenuPopup::choose(QAbstractButton *button)
+bool ApplicationMenuPopup::pressHitsOwner(const QPoint &globalPos) const
 {
-    if (!button || !button->isEnabled())
-        return;
-    button->setDown(false);
-    close();
-    button->click();
+    return m_applicationButton.contains(globalPos) &&
+           withinRoundButton(m_applicationButton, globalPos);
 }
 
-bool ApplicationMenuPopup::pressOnApplicationButton(const QPoint &globalPos) const
+void ApplicationMenuPopup::ownerPressed(bool secondClick)
 {
-    if (!m_applicationButton.contains(globalPos))
-        return false;
-    // Round button: the corners of its square belong to what lies behind it.
-    const QPointF offset = QPointF(globalPos) - QRectF(m_applicationButton).center();
-    const qreal radius = m_applicationButton.width() / 2.0;
-    return offset.x() * offset.x() + offset.y() * offset.y() <= radius * radius;
-}
-
-void ApplicationMenuPopup::handlePressOnApplicationButton()
-{
-    const bool secondClick =
-        m_openedAt.isValid() &&
-        m_openedAt.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    // The press that closes the menu must not reach the button and open it again.
-    setAttribute(Qt::WA_NoMouseReplay);
-    close();
     if (secondClick)
         Q_EMIT applicationButtonDoubleClicked();
-}
-
-bool ApplicationMenuPopup::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QWidget::event(event);
-}
-
-bool ApplicationMenuPopup::eventFilter(QObject *watched, QEvent *event)
-{
-    // A row or option button chosen with the mouse: close first, then run the command.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto *button = qobject_cast<QAbstractButton *>(watched);
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (button && mouse->button() == Qt::LeftButton && button->isDown() &&
-            button->rect().contains(mouse->position().toPoint())) {
-            choose(button);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void ApplicationMenuPopup::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton &&
-        pressOnApplicationButton(event->globalPosition().toPoint())) {
-        event->accept();
-        handlePressOnApplicationButton();
-        return;
-    }
-    // Elsewhere outside the menu the press closes it; inside it does nothing.
-    QWidget::mousePressEvent(event);
-}
-
-void ApplicationMenuPopup::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    mousePressEvent(event);
 }
 
 void ApplicationMenuPopup::keyPressEvent(QKeyEvent *event)
@@ -242,27 +167,13 @@ void ApplicationMenuPopup::keyPressEvent(QKeyEvent *event)
             }
         }
     }
-    QWidget::keyPressEvent(event);
+    RibbonPopup::keyPressEvent(event);
 }
 
 void ApplicationMenuPopup::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
+    RibbonPopup::resizeEvent(event);
     setMask(roundedRegion(size()));
-}
-
-void ApplicationMenuPopup::showEvent(QShowEvent *event)
-{
-    setAttribute(Qt::WA_NoMouseReplay, false);
-    QWidget::showEvent(event);
-    Q_EMIT shownChanged(true);
-}
-
-void ApplicationMenuPopup::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    m_openedAt.invalidate();
-    Q_EMIT shownChanged(false);
 }
 
 void ApplicationMenuPopup::paintEvent(QPaintEvent *)
@@ -271,26 +182,26 @@ void ApplicationMenuPopup::paintEvent(QPaintEvent *)
     const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
 
     // Silver body with a darker rim; the rounded corners outside it are masked away.
-    painter.fillRect(rect(), QColor(0xd4, 0xda, 0xe2));
+    painter.fillRect(rect(), Palette::menuBackdrop);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath body;
     body.addRoundedRect(outer, kApplicationMenuCornerRadius, kApplicationMenuCornerRadius);
-    painter.fillPath(body, vertical(rect(), QColor(0xf1, 0xf4, 0xf8), QColor(0xd5, 0xdc, 0xe5)));
-    painter.setPen(QColor(0x8e, 0x9a, 0xab));
+    painter.fillPath(body, Palette::vertical(rect(), Palette::menuBodyTop, Palette::menuBodyBottom));
+    painter.setPen(Palette::menuRim);
     painter.drawPath(body);
-    painter.setPen(QColor(255, 255, 255, 170));
+    painter.setPen(Palette::menuInnerRim);
     painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), 2, 2);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     // The white panel: command rows on the left, the recent list on a paler grey right.
     const QRect panel = contentPanel(m_layout);
-    painter.fillRect(panel, Qt::white);
+    painter.fillRect(panel, Palette::white);
     const QRect pane(m_layout.rightPane.left() - 1, panel.top(),
                      panel.right() - m_layout.rightPane.left() + 2, panel.height());
-    painter.fillRect(pane, QColor(0xf5, 0xf7, 0xfa));
-    painter.setPen(QColor(0xd7, 0xdd, 0xe5));
+    painter.fillRect(pane, Palette::menuPane);
+    painter.setPen(Palette::menuPaneDivider);
     painter.drawLine(pane.topLeft(), pane.bottomLeft());
-    painter.setPen(QColor(0xa9, 0xb3, 0xc1));
+    painter.setPen(Palette::menuPanelFrame);
     painter.drawRect(panel.adjusted(0, 0, -1, -1));
 
     // Separator rows: an etched line from where the captions start.
@@ -300,9 +211,9 @@ void ApplicationMenuPopup::paintEvent(QPaintEvent *)
         const QRect row = m_layout.entries.at(i);
         const int left = row.left() + kApplicationMenuPictureInset + kApplicationMenuPictureSize +
                          kApplicationMenuCaptionSpacing / 2;
-        painter.setPen(QColor(0xc5, 0xcc, 0xd6));
+        painter.setPen(Palette::menuRule);
         painter.drawLine(left, row.top(), row.right() - 2, row.top());
-        painter.setPen(Qt::white);
+        painter.setPen(Palette::white);
         painter.drawLine(left, row.top() + 1, row.right() - 2, row.top() + 1);
     }
 
@@ -315,7 +226,7 @@ void ApplicationMenuPopup::paintEvent(QPaintEvent *)
     painter.drawText(headingText, int(Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextHideMnemonic,
                      QFontMetrics(bold).elidedText(displayedCaption(m_menu.caption), Qt::ElideRight,
                                                    headingText.width()));
-    painter.setPen(QColor(0xc5, 0xcc, 0xd6));
+    painter.setPen(Palette::menuRule);
     const int rule = m_layout.heading.bottom();
     painter.drawLine(headingText.left() - 2, rule, headingText.right() + 2, rule);
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ribbon/captionbar/applicationmenuoptionbutton.h"
+#include "ribbon/controls/ribbonpopup.h"
 #include "ribbon/geometry/applicationmenulayout.h"
 #include "ribbon/model/ribbonstructure.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QList>
 #include <QWidget>
 
@@ -16,8 +16,8 @@ class RibbonEntryButton;
 
 // The pop-up of the application button: the command rows on the left, the heading over the
 // recent list on the right and the option buttons along the bottom. Choosing anything closes
-// the menu first, then runs the command.
-class ApplicationMenuPopup : public QWidget
+// the menu first, then runs the command (choose()).
+class ApplicationMenuPopup : public RibbonPopup
 {
     Q_OBJECT
 
@@ -34,33 +34,22 @@ public:
     QString heading() const { return m_menu.caption; }
     const ApplicationMenuLayout &menuLayout() const { return m_layout; }
 
-    // The click that chooses an entry: the menu goes away before the command runs, so that
-    // whatever the command shows is not covered by it.
-    void choose(QAbstractButton *button);
-
 Q_SIGNALS:
     // The second click of a double-click on the application button reached the open menu.
     void applicationButtonDoubleClicked();
-    void shownChanged(bool shown);
 
 protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The application button under the menu, round as it is drawn.
+    bool pressHitsOwner(const QPoint &globalPos) const override;
+    void ownerPressed(bool secondClick) override;
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     ApplicationMenuLayout layoutFor(const QRect &applicationButtonOnScreen,
                                     const QRect &workArea) const;
     void arrange();
-    // Whether a press at this screen point lands on the application button under the menu.
-    bool pressOnApplicationButton(const QPoint &globalPos) const;
-    void handlePressOnApplicationButton();
 
     RibbonContext &m_context;
     ApplicationMenuDefinition m_menu;
@@ -70,7 +59,6 @@ private:
     QList<RibbonEntryButton *> m_rows;
     ApplicationMenuLayout m_layout;
     QRect m_applicationButton; // on screen, while the menu is up
-    QElapsedTimer m_openedAt;
 };
 
 } // namespace Tagovnik::Ribbon

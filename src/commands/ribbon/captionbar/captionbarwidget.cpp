@@ -2,13 +2,15 @@
 
 #include "ribbon/look/ribbontexts.h"
 
-#include "ribbon/look/applicationbuttonpainter.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
+#include "ribbon/controls/hoverhelp.h"
+#include "ribbon/windowchrome/windowactions.h"
+#include "ribbon/windowchrome/windowmenu.h"
 
 #include <QApplication>
 #include <QChildEvent>
@@ -16,88 +18,29 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmapCache>
-#include <QStyleHints>
-#include <QWindow>
 
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-namespace {
-
-bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
-bool withinDoubleClickTime(const QElapsedTimer &since)
-{
-    return since.isValid() &&
-           since.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
-}
-
-inline constexpr QColor kInactiveCaptionText{0x8e, 0x97, 0xa5};
-
-// The window menu. A second click on the caption-only icon that opened it arrives here, as
-// the menu holds the mouse; within the double-click time it closes the window.
-class WindowMenu : public QMenu
-{
-public:
-    WindowMenu(QWidget *parent, const QRect &doubleClickArea, std::function<void()> onDoubleClick)
-        : QMenu(parent), m_doubleClickArea(doubleClickArea),
-          m_onDoubleClick(std::move(onDoubleClick))
-    {
-        setAttribute(Qt::WA_DeleteOnClose);
-        m_openedAt.start();
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        const QPoint global = event->globalPosition().toPoint();
-        if (!rect().contains(event->position().toPoint()) && m_doubleClickArea.contains(global)) {
-            const bool secondClick = withinDoubleClickTime(m_openedAt);
-            const std::function<void()> onDoubleClick = m_onDoubleClick;
-            setAttribute(Qt::WA_NoMouseReplay);
-            close();
-            if (secondClick && onDoubleClick)
-                onDoubleClick();
-            return;
-        }
-        QMenu::mousePressEvent(event);
-    }
-
-private:
-    QRect m_doubleClickArea;
-    std::function<void()> m_onDoubleClick;
-    QElapsedTimer m_openedAt;
-};
-
-bool isResizable(const QWidget *window)
-{
-    return window->minimumSize() != window->maximumSize();
-}
-
-} // namespace
-
-
 CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
                                    QWidget *parent)
-    : CaptionBarWidget(context, ribbon, *new QuickAccessToolbarModel(ribbon.quickAccessToolbar),
+    : CaptionBarWidget(context, ribbon,
+                       *new QuickAccessToolbarWidget(
+                           context, *new QuickAccessToolbarModel(ribbon.quickAccessToolbar)),
                        parent)
 {
+    m_quickAccessToolbar->setParent(this);
     m_quickAccessToolbar->model().setParent(this);
+    relayout();
 }
 
 CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
-                                   QuickAccessToolbarModel &toolbar, QWidget *parent)
+                                   QuickAccessToolbarWidget &toolbar, QWidget *parent)
     : QWidget(parent), m_context(context), m_caption(ribbon.caption),
       m_applicationMenu(new ApplicationMenuPopup(context, ribbon.applicationMenu, this)),
-      m_quickAccessToolbar(new QuickAccessToolbarWidget(context, toolbar, this)),
+      m_quickAccessToolbar(&toolbar),
       m_iconButton(new CaptionIconButton(this)),
       m_minimizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Minimise, this)),
       m_maximizeButton(new CaptionSystemButton(CaptionSystemButton::Kind::Maximise, this)),
@@ -141,7 +84,8 @@ CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinitio
 
     connect(m_minimizeButton, &QAbstractButton::clicked, this,
             [this] { window()->showMinimized(); });
-    connect(m_maximizeButton, &QAbstractButton::clicked, this, &CaptionBarWidget::toggleMaximised);
+    connect(m_maximizeButton, &QAbstractButton::clicked, this,
+            [this] { WindowActions::toggleMaximised(window()); });
     connect(m_closeButton, &QAbstractButton::clicked, this, [this] { window()->close(); });
     connect(m_quickAccessToolbar, &QuickAccessToolbarWidget::entriesChanged, this,
             &CaptionBarWidget::relayout);
@@ -200,56 +144,14 @@ void CaptionBarWidget::openApplicationMenu()
 
 QMenu *CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
 {
-    QWidget *target = window();
-    const bool maximised = target->isMaximized();
-    const bool minimised = target->isMinimized();
-    const bool resizable = isResizable(target);
-
     // The icon that opens the menu in the caption-only state closes the window on a double-click.
     QRect iconOnScreen;
     if (m_captionOnly)
         iconOnScreen =
             QRect(mapToGlobal(m_layout.applicationIcon.topLeft()), m_layout.applicationIcon.size());
-    auto *menu = new WindowMenu(this, iconOnScreen, [window = QPointer<QWidget>(target)] {
-        if (window)
-            window->close();
-    });
-    menu->setObjectName(u"WindowMenu"_s);
-    const QPointer<QWidget> guarded(target);
-    const auto add = [&](const QString &text, bool enabled, std::function<void(QWidget *)> run) {
-        QAction *action = menu->addAction(text);
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, menu, [guarded, run = std::move(run)] {
-            if (guarded)
-                run(guarded);
-        });
-        return action;
-    };
-    add(Texts::restore, maximised || minimised, [](QWidget *w) { w->showNormal(); });
-    add(Texts::move, !maximised, [](QWidget *w) {
-        if (QWindow *handle = w->windowHandle())
-            handle->startSystemMove();
-    });
-    add(Texts::size, !maximised && resizable, [](QWidget *w) {
-        if (QWindow *handle = w->windowHandle())
-            handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
-    });
-    add(Texts::minimize, !minimised, [](QWidget *w) { w->showMinimized(); });
-    add(Texts::maximize, !maximised && resizable, [](QWidget *w) { w->showMaximized(); });
-    menu->addSeparator();
-    QAction *close = add(Texts::close, true, [](QWidget *w) { w->close(); });
-    menu->setDefaultAction(close);
+    auto *menu = new WindowMenu(window(), iconOnScreen, this);
     menu->popup(globalPos);
     return menu;
-}
-
-void CaptionBarWidget::toggleMaximised()
-{
-    QWidget *target = window();
-    if (target->isMaximized())
-        target->showNormal();
-    else if (isResizable(target))
-        target->showMaximized();
 }
 
 bool CaptionBarWidget::opensWindowMenuAt(const QPoint &pos) const
@@ -351,7 +253,7 @@ void CaptionBarWidget::updateWindowState()
     const bool maximised = m_window && m_window->isMaximized();
     m_maximizeButton->setKind(maximised ? CaptionSystemButton::Kind::Restore
                                         : CaptionSystemButton::Kind::Maximise);
-    m_maximizeButton->setEnabled(maximised || (m_window && isResizable(m_window)));
+    m_maximizeButton->setEnabled(maximised || (m_window && WindowActions::isResizable(m_window)));
     relayout();
 }
 
@@ -430,7 +332,7 @@ void CaptionBarWidget::paintEvent(QPaintEvent *)
     if (caption.isEmpty())
         return;
     painter.setFont(m_context.font(10));
-    painter.setPen(isActiveWindow() ? Palette::captionText : kInactiveCaptionText);
+    painter.setPen(isActiveWindow() ? Palette::captionText : Palette::inactiveCaptionText);
     const Qt::Alignment horizontal =
         layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
     painter.drawText(caption, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine,
@@ -444,35 +346,17 @@ void CaptionBarWidget::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    m_pressPos = event->globalPosition().toPoint();
-    // The move starts once the pointer travels, so that a double-click still gets through.
-    m_movePending = window() != this && !window()->isMaximized() && !window()->isFullScreen();
+    m_mover.press(*event);
 }
 
 void CaptionBarWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint global = event->globalPosition().toPoint();
-    if (m_movingByHand) {
-        window()->move(global - m_windowOffset);
-        return;
-    }
-    if (!m_movePending || !(event->buttons() & Qt::LeftButton))
-        return;
-    if ((global - m_pressPos).manhattanLength() < QApplication::startDragDistance())
-        return;
-    m_movePending = false;
-    if (QWindow *handle = window()->windowHandle(); handle && handle->startSystemMove())
-        return;
-    // No window manager to move it: follow the pointer ourselves.
-    m_movingByHand = true;
-    m_windowOffset = m_pressPos - window()->pos();
-    window()->move(global - m_windowOffset);
+    m_mover.move(*event);
 }
 
 void CaptionBarWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_movePending = false;
-    m_movingByHand = false;
+    m_mover.release();
     event->accept();
 }
 
@@ -483,9 +367,9 @@ void CaptionBarWidget::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    m_movePending = false;
+    m_mover.release();
     if (window() != this)
-        toggleMaximised();
+        WindowActions::toggleMaximised(window());
 }
 
 void CaptionBarWidget::contextMenuEvent(QContextMenuEvent *event)

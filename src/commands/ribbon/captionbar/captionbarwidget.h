@@ -5,9 +5,9 @@
 #include "ribbon/geometry/captionbarlayout.h"
 #include "ribbon/model/ribbonstructure.h"
 #include "ribbon/windowchrome/captionsystembutton.h"
+#include "ribbon/windowchrome/windowmover.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +18,6 @@ class QPainter;
 namespace Tagovnik::Ribbon {
 
 class ApplicationMenuPopup;
-class QuickAccessToolbarModel;
 class QuickAccessToolbarWidget;
 class RibbonContext;
 
@@ -31,10 +30,10 @@ class CaptionBarWidget : public QWidget
     Q_OBJECT
 
 public:
-    // The toolbar shows `toolbar`, which the ribbon owns.
+    // Above the ribbon the bar holds the ribbon's quick access toolbar `toolbar`.
     CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
-                     QuickAccessToolbarModel &toolbar, QWidget *parent = nullptr);
-    // A caption bar on its own keeps a toolbar model of the definition's entries.
+                     QuickAccessToolbarWidget &toolbar, QWidget *parent = nullptr);
+    // A caption bar on its own keeps a toolbar of the definition's entries.
     CaptionBarWidget(RibbonContext &context, const RibbonDefinition &ribbon,
                      QWidget *parent = nullptr);
     ~CaptionBarWidget() override;
@@ -87,7 +86,6 @@ private:
     void followWindow();
     void updateWindowState();
     void updateApplicationButtonVisibility();
-    void toggleMaximised();
     bool opensWindowMenuAt(const QPoint &pos) const;
 
     RibbonContext &m_context;
@@ -106,11 +104,7 @@ private:
     QPointer<QWidget> m_window;        // whose state the system buttons follow
     QPointer<QWidget> m_watchedParent; // keeps the application button on top of its children
 
-    // A press on the bar may turn into a move of the window once the pointer travels.
-    bool m_movePending = false;
-    bool m_movingByHand = false; // where the window system does not move it for us
-    QPoint m_pressPos;
-    QPoint m_windowOffset;
+    WindowMover m_mover{*this}; // a press on the bar may turn into a move of the window
 };
 
 } // namespace Tagovnik::Ribbon

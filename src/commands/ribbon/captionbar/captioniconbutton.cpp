@@ -11,24 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
-CaptionIconButton::CaptionIconButton(QWidget *parent) : QAbstractButton(parent)
+CaptionIconButton::CaptionIconButton(QWidget *parent) : RibbonButton(parent)
 {
     setObjectName(u"WindowMenuButton"_s);
-    setFocusPolicy(Qt::NoFocus);
     setAccessibleName(Texts::systemMenu);
     connect(this, &QAbstractButton::clicked, this, &CaptionIconButton::menuRequested);
-}
-
-bool CaptionIconButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
 }
 
 void CaptionIconButton::mousePressEvent(QMouseEvent *event)

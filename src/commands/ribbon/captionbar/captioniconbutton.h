@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 // The small application icon that stands in for the application button while the ribbon
 // shows only its caption bar. A click opens the window menu, a double-click closes the window.
-class CaptionIconButton : public QAbstractButton
+class CaptionIconButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -19,7 +19,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };

@@ -13,21 +13,14 @@ using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
 static QString endButtonName(bool overflow)
 {
     return overflow ? Texts::moreControls : Texts::customizeQuickAccessToolbar;
 }
 
-QuickAccessEndButton::QuickAccessEndButton(QWidget *parent) : QAbstractButton(parent)
+QuickAccessEndButton::QuickAccessEndButton(QWidget *parent) : RibbonButton(parent)
 {
     setObjectName(u"QuickAccessEndButton"_s);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     setAccessibleName(endButtonName(false));
 }
 
@@ -45,21 +38,10 @@ QSize QuickAccessEndButton::sizeHint() const
     return {kQuickAccessEndButtonWidth, kSmallRibbonButtonHeight};
 }
 
-bool QuickAccessEndButton::event(QEvent *event)
-{
-    if (isHoverHelp(event))
-        return true;
-    return QAbstractButton::event(event);
-}
-
 void QuickAccessEndButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    using Palette::ButtonState;
-    const ButtonState state = isDown()       ? ButtonState::Pressed
-                              : underMouse() ? ButtonState::Hot
-                                             : ButtonState::Normal;
-    Palette::paintButton(painter, rect(), state, 2);
+    Palette::paintButton(painter, rect(), visualState(), 2);
 
     // A bar over a small triangle pointing down, as drop-down buttons of toolbars show; while
     // entries are out of sight a pair of chevrons stands in for the bar.

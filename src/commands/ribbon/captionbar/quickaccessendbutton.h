@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 // The small button that ends the quick access toolbar. It opens the toolbar's drop-down
 // menu, or, while entries are out of sight, the pop-up that holds them.
-class QuickAccessEndButton : public QAbstractButton
+class QuickAccessEndButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -20,7 +20,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     bool m_overflow = false;

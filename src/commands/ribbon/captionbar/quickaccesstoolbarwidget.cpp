@@ -1,5 +1,6 @@
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/look/ribbontexts.h"
 
 #include "actionmanager.h"
@@ -16,15 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
-
-namespace {
-
-bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
-} // namespace
 
 QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
                                                    QuickAccessToolbarModel &model,
@@ -166,10 +158,10 @@ void QuickAccessToolbarWidget::paintEvent(QPaintEvent *)
     QPainterPath path;
     path.addRoundedRect(box, 4, 4);
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0, QColor(255, 255, 255, 150));
-    fill.setColorAt(1, QColor(255, 255, 255, 60));
+    fill.setColorAt(0, Palette::toolbarShelfTop);
+    fill.setColorAt(1, Palette::toolbarShelfBottom);
     painter.fillPath(path, fill);
-    painter.setPen(QColor(0x9a, 0xa6, 0xb6, 150));
+    painter.setPen(Palette::toolbarShelfRim);
     painter.drawPath(path);
 }
 

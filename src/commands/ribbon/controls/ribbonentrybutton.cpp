@@ -16,13 +16,11 @@ namespace Tagovnik::Ribbon {
 
 RibbonEntryButton::RibbonEntryButton(RibbonContext &context, const EntryDefinition &entry,
                                      ActionManager &barList, Kind kind, QWidget *parent)
-    : QAbstractButton(parent), m_context(context), m_entry(entry), m_barList(barList),
+    : RibbonButton(parent), m_context(context), m_entry(entry), m_barList(barList),
       m_kind(kind), m_command(context.command(entry.command))
 {
     setObjectName(entry.command);
     setFont(context.font());
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     // The accessible name is the caption even where only the picture shows.
     const QString caption =
         displayedCaption(entry.caption.isEmpty() && m_command ? m_command->caption() : entry.caption);
@@ -41,14 +39,6 @@ void RibbonEntryButton::followCommand()
 {
     setEnabled(m_command && m_command->isEnabled());
     update();
-}
-
-bool RibbonEntryButton::event(QEvent *event)
-{
-    // No hover help anywhere on the ribbon.
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
-        return true;
-    return QAbstractButton::event(event);
 }
 
 EntryGeometry RibbonEntryButton::geometryFor(const QSize &size) const
@@ -88,12 +78,8 @@ void RibbonEntryButton::paintEvent(QPaintEvent *)
     const EntryGeometry geometry = geometryFor(size());
 
     using Palette::ButtonState;
-    ButtonState state = ButtonState::Normal;
-    if (isEnabled() && isDown())
-        state = ButtonState::Pressed;
-    else if (isEnabled() && underMouse())
-        state = ButtonState::Hot;
-    else if (m_command && m_command->isChecked())
+    ButtonState state = visualState();
+    if (state == ButtonState::Normal && m_command && m_command->isChecked())
         state = ButtonState::Checked;
     Palette::paintButton(painter, rect(), state, m_kind == Kind::ApplicationMenu ? 3 : 2.5);
 

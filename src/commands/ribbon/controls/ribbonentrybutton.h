@@ -3,7 +3,7 @@
 #include "ribbon/geometry/ribbonentrysize.h"
 #include "ribbon/model/ribbonstructure.h"
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik {
 class ActionManager;
@@ -19,7 +19,7 @@ class RibbonContext;
 // follows the style of the list that feeds its bar: small ribbon buttons on the
 // "Ribbon - Silver" bars, platform toolbar buttons on the others, and the large
 // rows of the application menu.
-class RibbonEntryButton : public QAbstractButton
+class RibbonEntryButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -43,7 +43,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     EntryGeometry geometryFor(const QSize &size) const;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 // The help button at the end of the tab row: a small blue question mark.
-class RibbonHelpButton : public QAbstractButton
+class RibbonHelpButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -14,7 +14,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -11,25 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
 RibbonTabButton::RibbonTabButton(const QString &caption, QWidget *parent)
-    : QAbstractButton(parent)
+    : RibbonButton(parent)
 {
     setText(displayedCaption(caption));
     setAccessibleName(text());
     setCheckable(true);
     setAutoExclusive(true);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-}
-
-bool RibbonTabButton::event(QEvent *event)
-{
-    return isHoverHelp(event) || QAbstractButton::event(event);
 }
 
 void RibbonTabButton::paintEvent(QPaintEvent *)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 // One tab of the tab row. A left-button release selects it; the ribbon keeps
 // exactly one tab checked.
-class RibbonTabButton : public QAbstractButton
+class RibbonTabButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -15,7 +15,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 };
 
 } // namespace Tagovnik::Ribbon

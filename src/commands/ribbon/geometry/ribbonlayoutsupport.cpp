@@ -32,4 +32,11 @@ QRect orientedRect(const QRect &rect, int width, Qt::LayoutDirection direction)
     return direction == Qt::RightToLeft ? mirroredRect(rect, width) : rect;
 }
 
+bool withinRoundButton(const QRectF &button, const QPointF &point)
+{
+    const QPointF offset = point - button.center();
+    const qreal radius = button.width() / 2.0;
+    return offset.x() * offset.x() + offset.y() * offset.y() <= radius * radius;
+}
+
 } // namespace Tagovnik::Ribbon

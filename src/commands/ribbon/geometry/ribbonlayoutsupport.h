@@ -26,6 +26,10 @@ QString displayedCaption(const QString &caption);
 // rectangle stays null so that "hidden" survives mirroring.
 QRect mirroredRect(const QRect &rect, int width);
 
+// Whether `point` falls on the round button drawn in the square `button`: the square's corners
+// belong to what lies behind it.
+bool withinRoundButton(const QRectF &button, const QPointF &point);
+
 // Mirrors `rect` only when `direction` is right-to-left.
 QRect orientedRect(const QRect &rect, int width, Qt::LayoutDirection direction);
 

@@ -2,6 +2,7 @@
 
 #include "applicationicon.h"
 #include "ribbon/geometry/captionbarlayout.h"
+#include "ribbon/look/ribbonpalette.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -35,10 +36,10 @@ void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationBut
     // Silver body, brighter at the top, with a glow rising from the bottom that warms up
     // when the pointer is over the button and glows orange while it is pressed.
     QLinearGradient body(ball.topLeft(), ball.bottomLeft());
-    body.setColorAt(0.0, QColor(0xfb, 0xfc, 0xfd));
-    body.setColorAt(0.48, QColor(0xd3, 0xda, 0xe4));
-    body.setColorAt(0.52, QColor(0xb6, 0xc1, 0xd0));
-    body.setColorAt(1.0, QColor(0xcf, 0xd7, 0xe2));
+    body.setColorAt(0.0, Palette::applicationBallTop);
+    body.setColorAt(0.48, Palette::applicationBallUpperMiddle);
+    body.setColorAt(0.52, Palette::applicationBallLowerMiddle);
+    body.setColorAt(1.0, Palette::applicationBallBottom);
     painter.setPen(Qt::NoPen);
     painter.setBrush(body);
     painter.drawEllipse(ball);
@@ -46,13 +47,13 @@ void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationBut
     QColor glow;
     switch (look) {
     case ApplicationButtonLook::Normal:
-        glow = QColor(255, 255, 255, 190);
+        glow = Palette::applicationGlowNormal;
         break;
     case ApplicationButtonLook::Hot:
-        glow = QColor(0xff, 0xd8, 0x6e, 235);
+        glow = Palette::applicationGlowHot;
         break;
     case ApplicationButtonLook::Pressed:
-        glow = QColor(0xf7, 0x9f, 0x38, 240);
+        glow = Palette::applicationGlowPressed;
         break;
     }
     QRadialGradient lower(QPointF(centre.x(), ball.bottom()), ball.width() * 0.62);
@@ -67,16 +68,16 @@ void paintApplicationButton(QPainter &painter, const QRect &rect, ApplicationBut
     const QRectF shine(ball.left() + ball.width() * 0.14, ball.top() + 1.5, ball.width() * 0.72,
                        ball.height() * 0.48);
     QLinearGradient gloss(shine.topLeft(), shine.bottomLeft());
-    gloss.setColorAt(0, QColor(255, 255, 255, 235));
-    gloss.setColorAt(1, QColor(255, 255, 255, 40));
+    gloss.setColorAt(0, Palette::applicationGlossTop);
+    gloss.setColorAt(1, Palette::applicationGlossBottom);
     painter.setBrush(gloss);
     painter.drawEllipse(shine);
 
     // Rim: a dark outer ring and a light inner one.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0x6e, 0x7b, 0x8e), 1));
+    painter.setPen(QPen(Palette::applicationRim, 1));
     painter.drawEllipse(ball);
-    painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    painter.setPen(QPen(Palette::applicationInnerRim, 1));
     painter.drawEllipse(ball.adjusted(1, 1, -1, -1));
 
     const QRect icon = kApplicationIconInButton.translated(rect.topLeft());

@@ -6,7 +6,7 @@
 
 namespace Tagovnik::Ribbon::Palette {
 
-static QLinearGradient vertical(const QRectF &rect, QColor top, QColor bottom)
+QLinearGradient vertical(const QRectF &rect, const QColor &top, const QColor &bottom)
 {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
     gradient.setColorAt(0, top);

@@ -2,31 +2,23 @@
 
 #include "actionmanager.h"
 #include "entrypicture.h"
-#include "ribbon/geometry/popupplacement.h"
 #include "ribbon/geometry/ribboncollapse.h"
 #include "ribbon/model/ribboncontext.h"
-#include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/geometry/ribbongrouplayout.h"
+#include "ribbon/page/groupdropdown.h"
 #include "ribbon/page/ribbongroupwidget.h"
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QEvent>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
 namespace Tagovnik::Ribbon {
 
 namespace {
-
-// The pop-up frames its group as a page frames its groups.
-constexpr int kDropDownMargin = 3;
 
 // The picture box above the caption band: the group's first picture in a framed square.
 constexpr int kPictureBoxSize = 32;
@@ -35,101 +27,15 @@ constexpr int kLargestBoxedPicture = 24;
 
 } // namespace
 
-// The pop-up that holds the dropped-down group. It closes when an entry in it is clicked, and
-// a click on its own button closes it without opening it again at once.
-class CollapsedGroupButton::DropDown : public QWidget
-{
-public:
-    DropDown(RibbonContext &context, const GroupDefinition &group, CollapsedGroupButton &owner)
-        : QWidget(&owner, Qt::Popup), m_owner(owner),
-          m_group(new RibbonGroupWidget(context, group, this))
-    {
-        setObjectName(group.name + u"DropDown");
-        setAccessibleName(group.caption);
-        for (RibbonEntryButton *entry : m_group->entries()) {
-            entry->installEventFilter(this);
-            connect(entry, &QAbstractButton::clicked, this, &QWidget::close);
-        }
-        fitGroup();
-    }
-
-    RibbonGroupWidget *group() const { return m_group; }
-
-    void fitGroup()
-    {
-        m_group->setGeometry(kDropDownMargin, kDropDownMargin, m_group->expandedWidth(),
-                             kGroupHeight);
-        resize(m_group->expandedWidth() + 2 * kDropDownMargin, kGroupHeight + 2 * kDropDownMargin);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        // A click on an entry closes the pop-up even when the entry's command raises an error:
-        // the error leaves the click before the entry's clicked signal has reached `close`.
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto *entry = static_cast<RibbonEntryButton *>(watched);
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && entry->isDown() &&
-                entry->rect().contains(mouse->position().toPoint()))
-                QTimer::singleShot(0, this, &QWidget::close);
-        }
-        return QWidget::eventFilter(watched, event);
-    }
-
-    bool event(QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::ToolTip:
-        case QEvent::WhatsThis:
-            return true;
-        case QEvent::LayoutRequest:
-            fitGroup();
-            return true;
-        default:
-            return QWidget::event(event);
-        }
-    }
-
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        // A press on the owning button only closes the pop-up; replayed to the button it
-        // would open the pop-up again.
-        const QRect ownerOnScreen(m_owner.mapToGlobal(QPoint(0, 0)), m_owner.size());
-        setAttribute(Qt::WA_NoMouseReplay,
-                     !rect().contains(event->position().toPoint()) &&
-                         ownerOnScreen.contains(event->globalPosition().toPoint()));
-        QWidget::mousePressEvent(event);
-    }
-
-    void hideEvent(QHideEvent *event) override
-    {
-        m_owner.update(); // no longer shown pressed
-        QWidget::hideEvent(event);
-    }
-
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        Palette::paintPage(painter, rect());
-    }
-
-private:
-    CollapsedGroupButton &m_owner;
-    RibbonGroupWidget *m_group;
-};
-
 CollapsedGroupButton::CollapsedGroupButton(RibbonContext &context, const GroupDefinition &group,
                                            QWidget *parent)
-    : QAbstractButton(parent), m_context(context), m_definition(group)
+    : RibbonButton(parent), m_context(context), m_definition(group)
 {
     setObjectName(group.name + u"Collapsed");
     const QString caption = displayedCaption(group.caption);
     setText(caption);
     setAccessibleName(caption);
     setFont(context.font());
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     resize(sizeHint());
     connect(this, &QAbstractButton::clicked, this, &CollapsedGroupButton::showDropDown);
 }
@@ -150,7 +56,7 @@ void CollapsedGroupButton::ensureDropDown()
 {
     if (m_dropDown)
         return;
-    m_dropDown = new DropDown(m_context, m_definition, *this);
+    m_dropDown = new GroupDropDown(m_context, m_definition, this);
     m_dropDownGroup = m_dropDown->group();
 }
 
@@ -173,19 +79,7 @@ void CollapsedGroupButton::showDropDown()
     m_dropDown->fitGroup();
 
     // Below the button, its near edge in line with the button's; kept on the screen.
-    const QSize size = m_dropDown->size();
-    const QRect anchor(mapToGlobal(QPoint(0, 0)), this->size());
-    QList<QRect> workAreas;
-    for (const QScreen *display : QGuiApplication::screens())
-        workAreas.append(display->availableGeometry());
-    const QPoint position =
-        placePopup({.anchor = anchor,
-                    .hangAt = belowAnchor(anchor, size, layoutDirection()),
-                    .size = size},
-                   workAreas)
-            .topLeft();
-    m_dropDown->move(position);
-    m_dropDown->show();
+    m_dropDown->showBelow(QRect(mapToGlobal(QPoint(0, 0)), size()));
     update();
 }
 
@@ -195,11 +89,9 @@ void CollapsedGroupButton::hideDropDown()
         m_dropDown->close();
 }
 
-bool CollapsedGroupButton::event(QEvent *event)
+bool CollapsedGroupButton::showsPressed() const
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
-        return true; // no hover help anywhere on the ribbon
-    return QAbstractButton::event(event);
+    return isDroppedDown();
 }
 
 void CollapsedGroupButton::paintEvent(QPaintEvent *)
@@ -207,13 +99,7 @@ void CollapsedGroupButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     Palette::paintGroup(painter, rect(), kGroupCaptionBandHeight);
 
-    using Palette::ButtonState;
-    ButtonState state = ButtonState::Normal;
-    if (isDown() || isDroppedDown())
-        state = ButtonState::Pressed;
-    else if (underMouse())
-        state = ButtonState::Hot;
-    Palette::paintButton(painter, QRectF(rect()).adjusted(1, 1, -1, -1), state, 3);
+    Palette::paintButton(painter, QRectF(rect()).adjusted(1, 1, -1, -1), visualState(), 3);
 
     // The group's first picture in a framed box, as the collapsed group's emblem.
     const QRect box((width() - kPictureBoxSize) / 2, kPictureBoxTop, kPictureBoxSize,
@@ -222,7 +108,7 @@ void CollapsedGroupButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath boxPath;
     boxPath.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    painter.fillPath(boxPath, QColor(0xff, 0xff, 0xff, 0xc0));
+    painter.fillPath(boxPath, Palette::pictureBoxFill);
     painter.setPen(Palette::frame);
     painter.drawPath(boxPath);
     painter.restore();

@@ -2,19 +2,18 @@
 
 #include "ribbon/model/ribbonstructure.h"
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
+class GroupDropDown;
 class RibbonContext;
 class RibbonGroupWidget;
 
 // The button that stands on a page for a group collapsed because the page is too narrow. It is
 // as high as a group, shows the group's caption and a drop-down arrow, and its accessible name
-// is the group's caption. Clicking it drops the group's entries down in a pop-up below it (a
-// Qt::Popup holding a group widget of its own, built from the same definition); clicking an
-// entry there runs its command and closes the pop-up, as does a click anywhere else or Escape.
-class CollapsedGroupButton : public QAbstractButton
+// is the group's caption. Clicking it drops the group's entries down in a pop-up below it.
+class CollapsedGroupButton : public RibbonButton
 {
     Q_OBJECT
 
@@ -39,16 +38,15 @@ public:
     RibbonGroupWidget *dropDownGroup() const { return m_dropDownGroup; }
 
 protected:
-    bool event(QEvent *event) override;
+    bool showsPressed() const override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    class DropDown;
     void ensureDropDown();
 
     RibbonContext &m_context;
     GroupDefinition m_definition;
-    DropDown *m_dropDown = nullptr;
+    GroupDropDown *m_dropDown = nullptr;
     RibbonGroupWidget *m_dropDownGroup = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "ribbon/page/ribbongroupwidget.h"
 
+#include "ribbon/controls/hoverhelp.h"
 #include "actionmanager.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -78,10 +79,9 @@ void RibbonGroupWidget::placeEntries()
 
 bool RibbonGroupWidget::event(QEvent *event)
 {
+    if (isHoverHelp(event))
+        return true;
     switch (event->type()) {
-    case QEvent::ToolTip:
-    case QEvent::WhatsThis:
-        return true; // no hover help anywhere on the ribbon
     case QEvent::LayoutRequest:
         // An entry's size hint changed.
         relayout();

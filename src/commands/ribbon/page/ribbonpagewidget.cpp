@@ -1,5 +1,7 @@
 #include "ribbon/page/ribbonpagewidget.h"
 
+#include "ribbon/controls/hoverhelp.h"
+#include "ribbon/controls/ribbonbutton.h"
 #include "ribbon/look/ribbontexts.h"
 
 #include "ribbon/page/collapsedgroupbutton.h"
@@ -10,7 +12,6 @@
 #include "ribbon/geometry/ribbonpagelayout.h"
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QAbstractButton>
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,29 +23,20 @@ namespace Tagovnik::Ribbon {
 namespace {
 
 // A narrow button along one edge of the page with an arrow towards that edge.
-class PageScrollButton : public QAbstractButton
+class PageScrollButton : public RibbonButton
 {
 public:
-    PageScrollButton(Qt::ArrowType arrow, QWidget *parent) : QAbstractButton(parent), m_arrow(arrow)
+    PageScrollButton(Qt::ArrowType arrow, QWidget *parent) : RibbonButton(parent), m_arrow(arrow)
     {
         const bool left = arrow == Qt::LeftArrow;
         setObjectName(left ? u"scrollLeft"_s : u"scrollRight"_s);
         setAccessibleName(left ? Texts::scrollLeft : Texts::scrollRight);
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_Hover);
         hide();
     }
 
     QSize sizeHint() const override { return {kPageScrollButtonWidth, kPageAreaHeight}; }
 
 protected:
-    bool event(QEvent *event) override
-    {
-        if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
-            return true; // no hover help anywhere on the ribbon
-        return QAbstractButton::event(event);
-    }
-
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -60,7 +52,7 @@ protected:
             painter.setRenderHint(QPainter::Antialiasing);
             QPainterPath path;
             path.addRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
-            painter.fillPath(path, QColor(0xff, 0xff, 0xff, 0xe0));
+            painter.fillPath(path, Palette::scrollButtonFill);
             painter.setPen(Palette::frame);
             painter.drawPath(path);
             painter.restore();
@@ -263,10 +255,9 @@ QSize RibbonPageWidget::minimumSizeHint() const
 
 bool RibbonPageWidget::event(QEvent *event)
 {
+    if (isHoverHelp(event))
+        return true;
     switch (event->type()) {
-    case QEvent::ToolTip:
-    case QEvent::WhatsThis:
-        return true; // no hover help anywhere on the ribbon
     case QEvent::LayoutRequest:
         // A group's width changed.
         updateCollapsing();

@@ -11,13 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace Tagovnik::Ribbon {
 
-static bool isHoverHelp(const QEvent *event)
-{
-    return event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis;
-}
-
-inline constexpr QColor kGlyph{0x2c, 0x3a, 0x4e};
-inline constexpr QColor kInactiveGlyph{0x8e, 0x97, 0xa5};
 
 static QString systemButtonName(CaptionSystemButton::Kind kind)
 {
@@ -35,10 +28,8 @@ static QString systemButtonName(CaptionSystemButton::Kind kind)
 }
 
 CaptionSystemButton::CaptionSystemButton(Kind kind, QWidget *parent)
-    : QAbstractButton(parent), m_kind(kind)
+    : RibbonButton(parent), m_kind(kind)
 {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     setKind(kind);
 }
 
@@ -52,29 +43,27 @@ void CaptionSystemButton::setKind(Kind kind)
 
 bool CaptionSystemButton::event(QEvent *event)
 {
-    if (isHoverHelp(event))
-        return true;
     if (event->type() == QEvent::ActivationChange)
         update();
-    return QAbstractButton::event(event);
+    return RibbonButton::event(event);
 }
 
 void CaptionSystemButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const bool close = m_kind == Kind::Close;
-    const bool lit = isEnabled() && (isDown() || underMouse());
+    const bool lit = isEnabled() && visualState() != Palette::ButtonState::Normal;
     if (lit) {
         QColor fill;
         if (close)
             fill = isDown() ? Palette::closeHot.darker(125) : Palette::closeHot;
         else
-            fill = QColor(0x1e, 0x39, 0x5b, isDown() ? 58 : 30);
+            fill = isDown() ? Palette::systemButtonPressed : Palette::systemButtonHot;
         painter.fillRect(rect(), fill);
     }
-    QColor glyph = isActiveWindow() ? kGlyph : kInactiveGlyph;
+    QColor glyph = isActiveWindow() ? Palette::systemGlyph : Palette::inactiveCaptionText;
     if (close && lit)
-        glyph = Qt::white;
+        glyph = Palette::white;
     if (!isEnabled())
         glyph = Palette::disabledText;
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ribbon/controls/ribbonbutton.h"
 
 namespace Tagovnik::Ribbon {
 
 // One of the window's buttons at the caption bar's right end, with its glyph drawn thin.
-class CaptionSystemButton : public QAbstractButton
+class CaptionSystemButton : public RibbonButton
 {
     Q_OBJECT
 
