@@ -51,7 +51,7 @@ void KeyboardFocusMark::paintEvent(QPaintEvent *)
         else
             painter.drawRoundedRect(outline, 2, 2);
     };
-    draw(QPen(QColor(255, 255, 255, 200), 2));
+    draw(QPen(Palette::focusMarkHalo, 2));
     QPen dots(Palette::text, 1, Qt::DotLine);
     draw(dots);
 }

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kHorizontalPadding = 4;
 constexpr int kVerticalPadding = 1;
-inline constexpr QColor kLabelTop{0xff, 0xff, 0xff};
-inline constexpr QColor kShadow{0x40, 0x50, 0x68, 0x50};
 
 } // namespace
 
@@ -65,15 +63,15 @@ void KeyTipLabel::paintEvent(QPaintEvent *)
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -1.5, -1.5);
     QPainterPath shadow;
     shadow.addRoundedRect(box.translated(1, 1), 2, 2);
-    painter.fillPath(shadow, kShadow);
+    painter.fillPath(shadow, Palette::keyTipShadow);
 
     QPainterPath path;
     path.addRoundedRect(box, 2, 2);
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0, kLabelTop);
-    fill.setColorAt(1, Palette::captionBarBottom);
+    fill.setColorAt(0, Palette::keyTipTop);
+    fill.setColorAt(1, Palette::keyTipBottom);
     painter.fillPath(path, fill);
-    painter.setPen(QPen(Palette::frame.darker(125), 1));
+    painter.setPen(QPen(Palette::keyTipFrame, 1));
     painter.drawPath(path);
 
     painter.setPen(m_dimmed ? Palette::disabledText : Palette::text);
