@@ -20,6 +20,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Tagovnik {
@@ -87,8 +89,16 @@ void TForm1::createCommands()
     ActionManager2 = lists.at(1);
     ActionManager3 = lists.at(2);
 
+    // A command names its list; every name it may give is one of the lists above.
+    const auto listNamed = [&lists](QStringView name) {
+        const auto found =
+            std::find_if(lists.cbegin(), lists.cend(),
+                         [name](const ActionManager *list) { return list->name() == name; });
+        Q_ASSERT_X(found != lists.cend(), "createCommands", "a command names an unknown list");
+        return *found;
+    };
     for (const auto &row : Form1Definition::commands()) {
-        Command *command = lists.at(row.list)->addCommand(
+        Command *command = listNamed(row.list)->addCommand(
             row.name.toString(), row.kind,
             {row.category.toString(), row.caption.toString(), row.hint.toString(), row.imageIndex,
              row.shortcut.key() ? QKeySequence(row.shortcut) : QKeySequence()},

@@ -8,7 +8,6 @@ namespace Tagovnik {
 
 namespace Form1Definition {
 
-static constexpr QKeyCombination none = QKeyCombination(Qt::Key(0));
 static constexpr QKeyCombination ctrl(Qt::Key key)
 {
     return QKeyCombination(Qt::ControlModifier, key);
@@ -16,11 +15,13 @@ static constexpr QKeyCombination ctrl(Qt::Key key)
 
 std::span<const CommandListDefinition> commandLists()
 {
+    // clang-format off
     static constexpr CommandListDefinition lists[] = {
-        {u"ActionManager1", ImageListId::ImageList1, u"Ribbon - Silver"},
-        {u"ActionManager2", ImageListId::ImageList2, u"Platform Default"},
-        {u"ActionManager3", ImageListId::ImageList3, u"Platform Default"},
+        {.name = u"ActionManager1", .images = ImageListId::ImageList1, .styleName = u"Ribbon - Silver"},
+        {.name = u"ActionManager2", .images = ImageListId::ImageList2, .styleName = u"Platform Default"},
+        {.name = u"ActionManager3", .images = ImageListId::ImageList3, .styleName = u"Platform Default"},
     };
+    // clang-format on
     return lists;
 }
 
@@ -28,30 +29,30 @@ std::span<const CommandDefinition> commands()
 {
     // clang-format off
     static const CommandDefinition table[] = {
-        {0, u"Action6", CommandKind::TAction, {}, u"Zpět", u"O krok zpět", 9, none, false, &TForm1::Action6Execute},
-        {0, u"akzualizovat", CommandKind::TAction, {}, u"Aktualizovat", u"Aktualizovat stránku", 7, none, false, &TForm1::akzualizovatExecute},
-        {0, u"Vpred", CommandKind::TAction, {}, u"Vpřed", u"O krok vpřed", 6, none, false, &TForm1::VpredExecute},
-        {0, u"stop", CommandKind::TAction, {}, u"Stop", u"Zastavit akci", 8, none, false, &TForm1::stopExecute},
-        {0, u"web1", CommandKind::TAction, {}, u"Tagovnik", u"Zobrazit program Tagovnik 2.1", 10, none, false, &TForm1::web1Execute},
-        {0, u"web2", CommandKind::TAction, {}, u"Tagovnik on-line", u"Tagovnik na internetu", 10, none, false, &TForm1::web2Execute},
-        {0, u"web3", CommandKind::TAction, {}, u"Orvalis", u"Stránky Orvalis", 10, none, false, &TForm1::web3Execute},
-        {0, u"web4", CommandKind::TAction, {}, u"Velmora", u"Projekt Velmora", 10, none, false, &TForm1::web4Execute},
-        {0, u"web5", CommandKind::TAction, {}, u"Zákaznická podpora", u"Přejít na zákaznickou podporu", 10, none, false, &TForm1::web5Execute},
-        {0, u"web6", CommandKind::TAction, {}, u"Tipy a triky", u"Tipy a triky s programem nebo jak programovat stránky", 10, none, false, &TForm1::web6Execute},
-        {0, u"EditPaste1", CommandKind::TEditPaste, u"Edit", u"&Vložit", u"Vložit", 5, ctrl(Qt::Key_V), false, nullptr},
-        {0, u"EditCut1", CommandKind::TEditCut, u"Edit", u"Výjmout", u"Výjmout", 2, ctrl(Qt::Key_X), false, nullptr},
-        {0, u"Action2", CommandKind::TAction, {}, u"Offline", {}, -1, none, true, &TForm1::Action2Execute},
-        {0, u"Aktualizace", CommandKind::TAction, {}, u"Aktualizace", u"Aktualizovat program", 0, none, false, &TForm1::AktualizaceExecute},
-        {1, u"PrintDlg1", CommandKind::TPrintDlg, u"Dialog", u"&Tisk", u"Tisknout stránku", 13, ctrl(Qt::Key_P), false, nullptr},
-        {1, u"Action1", CommandKind::TAction, u"Dialog", u"Poslat příteli", u"Doporučit program prátelům", 12, none, false, &TForm1::Action1Execute},
-        {1, u"SearchFind1", CommandKind::TSearchFind, u"Search", u"Najít", u"Najít na stránce", 3, ctrl(Qt::Key_F), false, nullptr},
-        {1, u"SearchFindNext1", CommandKind::TSearchFindNext, u"Search", u"Najít další", u"Najít další", 14, QKeyCombination(Qt::Key_F3), false, nullptr},
-        {1, u"Action3", CommandKind::TAction, {}, u"Nápověda", u"Nápověda k programu", 4, none, false, &TForm1::Action3Execute},
-        {1, u"Action4", CommandKind::TAction, {}, u"O programu", u"O tomto programu", 10, none, false, &TForm1::Action4Execute},
-        {1, u"Action7", CommandKind::TAction, {}, u"Konec", {}, -1, none, false, &TForm1::Action7Execute},
-        {2, u"domu", CommandKind::TAction, {}, u"Domů", u"Přejít zpět na program Tagovnik", 11, none, false, &TForm1::domuExecute},
-        {2, u"EditCopy1", CommandKind::TEditCopy, u"Edit", u"&Kopírovat", u"Kopírovat", 1, ctrl(Qt::Key_C), false, nullptr},
-        {2, u"Action5", CommandKind::TAction, {}, u"Aktualizace", u"Aktualizovat program", 0, none, false, &TForm1::Action5Execute},
+        {.list = u"ActionManager1", .name = u"Action6", .caption = u"Zpět", .hint = u"O krok zpět", .imageIndex = 9, .onExecute = &TForm1::Action6Execute},
+        {.list = u"ActionManager1", .name = u"akzualizovat", .caption = u"Aktualizovat", .hint = u"Aktualizovat stránku", .imageIndex = 7, .onExecute = &TForm1::akzualizovatExecute},
+        {.list = u"ActionManager1", .name = u"Vpred", .caption = u"Vpřed", .hint = u"O krok vpřed", .imageIndex = 6, .onExecute = &TForm1::VpredExecute},
+        {.list = u"ActionManager1", .name = u"stop", .caption = u"Stop", .hint = u"Zastavit akci", .imageIndex = 8, .onExecute = &TForm1::stopExecute},
+        {.list = u"ActionManager1", .name = u"web1", .caption = u"Tagovnik", .hint = u"Zobrazit program Tagovnik 2.1", .imageIndex = 10, .onExecute = &TForm1::web1Execute},
+        {.list = u"ActionManager1", .name = u"web2", .caption = u"Tagovnik on-line", .hint = u"Tagovnik na internetu", .imageIndex = 10, .onExecute = &TForm1::web2Execute},
+        {.list = u"ActionManager1", .name = u"web3", .caption = u"Orvalis", .hint = u"Stránky Orvalis", .imageIndex = 10, .onExecute = &TForm1::web3Execute},
+        {.list = u"ActionManager1", .name = u"web4", .caption = u"Velmora", .hint = u"Projekt Velmora", .imageIndex = 10, .onExecute = &TForm1::web4Execute},
+        {.list = u"ActionManager1", .name = u"web5", .caption = u"Zákaznická podpora", .hint = u"Přejít na zákaznickou podporu", .imageIndex = 10, .onExecute = &TForm1::web5Execute},
+        {.list = u"ActionManager1", .name = u"web6", .caption = u"Tipy a triky", .hint = u"Tipy a triky s programem nebo jak programovat stránky", .imageIndex = 10, .onExecute = &TForm1::web6Execute},
+        {.list = u"ActionManager1", .name = u"EditPaste1", .kind = CommandKind::TEditPaste, .category = u"Edit", .caption = u"&Vložit", .hint = u"Vložit", .imageIndex = 5, .shortcut = ctrl(Qt::Key_V)},
+        {.list = u"ActionManager1", .name = u"EditCut1", .kind = CommandKind::TEditCut, .category = u"Edit", .caption = u"Výjmout", .hint = u"Výjmout", .imageIndex = 2, .shortcut = ctrl(Qt::Key_X)},
+        {.list = u"ActionManager1", .name = u"Action2", .caption = u"Offline", .autoCheck = true, .onExecute = &TForm1::Action2Execute},
+        {.list = u"ActionManager1", .name = u"Aktualizace", .caption = u"Aktualizace", .hint = u"Aktualizovat program", .imageIndex = 0, .onExecute = &TForm1::AktualizaceExecute},
+        {.list = u"ActionManager2", .name = u"PrintDlg1", .kind = CommandKind::TPrintDlg, .category = u"Dialog", .caption = u"&Tisk", .hint = u"Tisknout stránku", .imageIndex = 13, .shortcut = ctrl(Qt::Key_P)},
+        {.list = u"ActionManager2", .name = u"Action1", .category = u"Dialog", .caption = u"Poslat příteli", .hint = u"Doporučit program prátelům", .imageIndex = 12, .onExecute = &TForm1::Action1Execute},
+        {.list = u"ActionManager2", .name = u"SearchFind1", .kind = CommandKind::TSearchFind, .category = u"Search", .caption = u"Najít", .hint = u"Najít na stránce", .imageIndex = 3, .shortcut = ctrl(Qt::Key_F)},
+        {.list = u"ActionManager2", .name = u"SearchFindNext1", .kind = CommandKind::TSearchFindNext, .category = u"Search", .caption = u"Najít další", .hint = u"Najít další", .imageIndex = 14, .shortcut = Qt::Key_F3},
+        {.list = u"ActionManager2", .name = u"Action3", .caption = u"Nápověda", .hint = u"Nápověda k programu", .imageIndex = 4, .onExecute = &TForm1::Action3Execute},
+        {.list = u"ActionManager2", .name = u"Action4", .caption = u"O programu", .hint = u"O tomto programu", .imageIndex = 10, .onExecute = &TForm1::Action4Execute},
+        {.list = u"ActionManager2", .name = u"Action7", .caption = u"Konec", .onExecute = &TForm1::Action7Execute},
+        {.list = u"ActionManager3", .name = u"domu", .caption = u"Domů", .hint = u"Přejít zpět na program Tagovnik", .imageIndex = 11, .onExecute = &TForm1::domuExecute},
+        {.list = u"ActionManager3", .name = u"EditCopy1", .kind = CommandKind::TEditCopy, .category = u"Edit", .caption = u"&Kopírovat", .hint = u"Kopírovat", .imageIndex = 1, .shortcut = ctrl(Qt::Key_C)},
+        {.list = u"ActionManager3", .name = u"Action5", .caption = u"Aktualizace", .hint = u"Aktualizovat program", .imageIndex = 0, .onExecute = &TForm1::Action5Execute},
     };
     // clang-format on
     return table;

@@ -1,5 +1,7 @@
 #include "form1definition.h"
 
+#include "ribbon/model/entryforms.h"
+
 namespace Tagovnik {
 
 namespace Form1Definition {
@@ -7,14 +9,9 @@ namespace Form1Definition {
 const Ribbon::RibbonDefinition &ribbon()
 {
     using namespace Qt::StringLiterals;
-    using Ribbon::EntryDefinition;
-    // An entry's caption is its command's, with the access mark the entry adds.
-    auto entry = [](const QString &text, const QString &command, int image) {
-        return EntryDefinition{text, command, image, true, {}};
-    };
-    auto pictureOnly = [](const QString &text, const QString &command, int image) {
-        return EntryDefinition{text, command, image, false, {}};
-    };
+    using Ribbon::commandEntry;
+    using Ribbon::pictureOnlyEntry;
+    using Ribbon::separator;
 
     static const Ribbon::RibbonDefinition definition{
         .caption = u"Tagovnik 2.1"_s,
@@ -24,68 +21,87 @@ const Ribbon::RibbonDefinition &ribbon()
         .showHelpButton = true,
         .pages =
             {
-                {u"RibbonPage1"_s,
-                 u"Domů"_s,
-                 0,
-                 {
-                     {u"RibbonGroup2"_s,
-                      u"Orvalis"_s,
-                      1,
-                      u"ActionManager1"_s,
-                      Qt::RightToLeft,
-                      {entry(u"&Tagovnik"_s, u"web1"_s, 10),
-                       entry(u"T&agovnik on-line"_s, u"web2"_s, 10),
-                       entry(u"&Orvalis"_s, u"web3"_s, 10),
-                       entry(u"T&ipy a triky"_s, u"web6"_s, 10),
-                       entry(u"&Velmora"_s, u"web4"_s, 10),
-                       entry(u"&Zákaznická podpora"_s, u"web5"_s, 10)}},
-                     {u"RibbonGroup4"_s,
-                      u"Navigace"_s,
-                      3,
-                      u"ActionManager3"_s,
-                      Qt::LeftToRight,
-                      {entry(u"&Zpět"_s, u"Action6"_s, 9), entry(u"&Vpřed"_s, u"Vpred"_s, 6),
-                       entry(u"&Aktualizovat"_s, u"akzualizovat"_s, 7),
-                       entry(u"&Stop"_s, u"stop"_s, 8), entry(u"&Domů"_s, u"domu"_s, 11)}},
-                 }},
-                {u"RibbonPage3"_s,
-                 u"Další"_s,
-                 1,
-                 {
-                     {u"RibbonGroup3"_s,
-                      u"Systém"_s,
-                      2,
-                      u"ActionManager3"_s,
-                      Qt::LeftToRight,
-                      {entry(u"&Aktualizace"_s, u"Action5"_s, 0)}},
-                     {u"RibbonGroup8"_s,
-                      u"Program"_s,
-                      2,
-                      u"ActionManager2"_s,
-                      Qt::LeftToRight,
-                      {entry(u"&O programu"_s, u"Action4"_s, 10),
-                       entry(u"&Nápověda"_s, u"Action3"_s, 4)}},
-                 }},
+                {.name = u"RibbonPage1"_s,
+                 .caption = u"Domů"_s,
+                 .index = 0,
+                 .groups =
+                     {
+                         {.name = u"RibbonGroup2"_s,
+                          .caption = u"Orvalis"_s,
+                          .groupIndex = 1,
+                          .commandList = u"ActionManager1"_s,
+                          .readingOrder = Qt::RightToLeft,
+                          .entries =
+                              {
+                                  commandEntry(u"&Tagovnik", u"web1", 10),
+                                  commandEntry(u"T&agovnik on-line", u"web2", 10),
+                                  commandEntry(u"&Orvalis", u"web3", 10),
+                                  commandEntry(u"T&ipy a triky", u"web6", 10),
+                                  commandEntry(u"&Velmora", u"web4", 10),
+                                  commandEntry(u"&Zákaznická podpora", u"web5", 10),
+                              }},
+                         {.name = u"RibbonGroup4"_s,
+                          .caption = u"Navigace"_s,
+                          .groupIndex = 3,
+                          .commandList = u"ActionManager3"_s,
+                          .readingOrder = Qt::LeftToRight,
+                          .entries =
+                              {
+                                  commandEntry(u"&Zpět", u"Action6", 9),
+                                  commandEntry(u"&Vpřed", u"Vpred", 6),
+                                  commandEntry(u"&Aktualizovat", u"akzualizovat", 7),
+                                  commandEntry(u"&Stop", u"stop", 8),
+                                  commandEntry(u"&Domů", u"domu", 11),
+                              }},
+                     }},
+                {.name = u"RibbonPage3"_s,
+                 .caption = u"Další"_s,
+                 .index = 1,
+                 .groups =
+                     {
+                         {.name = u"RibbonGroup3"_s,
+                          .caption = u"Systém"_s,
+                          .groupIndex = 2,
+                          .commandList = u"ActionManager3"_s,
+                          .readingOrder = Qt::LeftToRight,
+                          .entries = {commandEntry(u"&Aktualizace", u"Action5", 0)}},
+                         {.name = u"RibbonGroup8"_s,
+                          .caption = u"Program"_s,
+                          .groupIndex = 2,
+                          .commandList = u"ActionManager2"_s,
+                          .readingOrder = Qt::LeftToRight,
+                          .entries =
+                              {
+                                  commandEntry(u"&O programu", u"Action4", 10),
+                                  commandEntry(u"&Nápověda", u"Action3", 4),
+                              }},
+                     }},
             },
         .applicationMenu =
             {
                 .caption = u"Tagovnik - menu"_s,
                 .keyTip = u"F"_s,
                 .commandList = u"ActionManager1"_s,
-                .entries = {entry(u"&Domů"_s, u"domu"_s, 11),
-                            entry(u"&Aktualizace"_s, u"Action5"_s, 0),
-                            EntryDefinition{u"-"_s, {}, -1, true, {}},
-                            entry(u"&O programu"_s, u"Action4"_s, 10),
-                            // The menu keeps a picture of its own for this entry.
-                            entry(u"&Poslat příteli"_s, u"Action1"_s, 16)},
-                .optionEntries = {entry(u"Konec"_s, u"Action7"_s, -1)},
+                .entries =
+                    {
+                        commandEntry(u"&Domů", u"domu", 11),
+                        commandEntry(u"&Aktualizace", u"Action5", 0),
+                        separator(),
+                        commandEntry(u"&O programu", u"Action4", 10),
+                        // The menu keeps a picture of its own for this entry.
+                        commandEntry(u"&Poslat příteli", u"Action1", 16),
+                    },
+                .optionEntries = {commandEntry(u"Konec", u"Action7")},
             },
         .quickAccessToolbar =
             {
                 .commandList = u"ActionManager1"_s,
-                .entries = {pictureOnly(u"&Zpět"_s, u"Action6"_s, 9),
-                            pictureOnly(u"&Aktualizovat"_s, u"akzualizovat"_s, 7),
-                            pictureOnly(u"&Vpřed"_s, u"Vpred"_s, 6)},
+                .entries =
+                    {
+                        pictureOnlyEntry(u"&Zpět", u"Action6", 9),
+                        pictureOnlyEntry(u"&Aktualizovat", u"akzualizovat", 7),
+                        pictureOnlyEntry(u"&Vpřed", u"Vpred", 6),
+                    },
             },
     };
     return definition;

@@ -28,7 +28,8 @@ inline constexpr int fontPixelHeight = 11;
 inline constexpr int designTextHeight = 13;
 inline constexpr int designPixelsPerInch = 96;
 
-// The command lists, in creation order: the order in which shortcuts are looked up.
+// A command list: its name, by which commands and ribbon bars refer to it, the image list of
+// its pictures and the style of its bars.
 struct CommandListDefinition
 {
     QStringView name;
@@ -38,21 +39,25 @@ struct CommandListDefinition
 
 using Handler = void (TForm1::*)();
 
+// One command: the list that owns it, by the list's name, and its properties. A row states
+// only what differs from a TAction without picture, shortcut or handler.
 struct CommandDefinition
 {
-    int list; // index into commandLists()
+    QStringView list;
     QStringView name;
-    CommandKind kind;
-    QStringView category;
-    QStringView caption;
-    QStringView hint;
-    int imageIndex;
-    QKeyCombination shortcut; // Qt::Key(0): none
-    bool autoCheck;
-    Handler onExecute; // nullptr for the standard commands
+    CommandKind kind = CommandKind::TAction;
+    QStringView category = {};
+    QStringView caption = {};
+    QStringView hint = {};
+    int imageIndex = -1;
+    QKeyCombination shortcut = QKeyCombination(Qt::Key(0)); // Qt::Key(0): none
+    bool autoCheck = false;
+    Handler onExecute = nullptr; // none for the standard commands
 };
 
+// The command lists in creation order, which is the order in which shortcuts are looked up.
 std::span<const CommandListDefinition> commandLists();
+// Every command, each list's in its order.
 std::span<const CommandDefinition> commands();
 
 // Ribbon1: its pages and groups, the bar bindings with their entries, the

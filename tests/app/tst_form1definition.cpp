@@ -1,4 +1,5 @@
 #include "form1definition.h"
+#include "programdefinition.h"
 
 #include <QTest>
 
@@ -176,6 +177,60 @@ private Q_SLOTS:
         for (const EntryDefinition &entry : std::as_const(all)) {
             if (!entry.isSeparator())
                 QVERIFY2(defined.contains(entry.command), qPrintable(entry.command));
+        }
+    }
+
+    // Commands, the ribbon and its bars name their list; every such name is a list's.
+    void listsAreNamedByDefinedNames()
+    {
+        QStringList lists;
+        for (const Form1Definition::CommandListDefinition &list : Form1Definition::commandLists())
+            lists << list.name.toString();
+        QCOMPARE(lists,
+                 (QStringList{u"ActionManager1"_s, u"ActionManager2"_s, u"ActionManager3"_s}));
+        for (const Form1Definition::CommandDefinition &command : Form1Definition::commands())
+            QVERIFY2(lists.contains(command.list.toString()), qPrintable(command.name.toString()));
+        QStringList bars = {ribbon.commandList, ribbon.applicationMenu.commandList,
+                            ribbon.quickAccessToolbar.commandList};
+        for (const PageDefinition &page : ribbon.pages) {
+            for (const GroupDefinition &group : page.groups)
+                bars << group.commandList;
+        }
+        for (const QString &bar : std::as_const(bars))
+            QVERIFY2(lists.contains(bar), qPrintable(bar));
+    }
+
+    // The tests below the window build their ribbons and lists from a copy of this definition;
+    // the copy must be the window's own, row by row.
+    void testCopyIsTheWindowsOwn()
+    {
+        QVERIFY(ProgramDefinition::ribbon() == ribbon);
+
+        const auto lists = Form1Definition::commandLists();
+        const auto copiedLists = ProgramDefinition::commandLists();
+        QCOMPARE(copiedLists.size(), lists.size());
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            QCOMPARE(copiedLists[i].name, lists[i].name);
+            QCOMPARE(copiedLists[i].images, lists[i].images);
+            QCOMPARE(copiedLists[i].styleName, lists[i].styleName);
+        }
+
+        const auto commands = Form1Definition::commands();
+        const auto copied = ProgramDefinition::commands();
+        QCOMPARE(copied.size(), commands.size());
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            const Form1Definition::CommandDefinition &command = commands[i];
+            const ProgramDefinition::CommandRow &copy = copied[i];
+            const QByteArray where = command.name.toUtf8();
+            QVERIFY2(copy.list == command.list, where.constData());
+            QVERIFY2(copy.name == command.name, where.constData());
+            QVERIFY2(copy.kind == command.kind, where.constData());
+            QVERIFY2(copy.category == command.category, where.constData());
+            QVERIFY2(copy.caption == command.caption, where.constData());
+            QVERIFY2(copy.hint == command.hint, where.constData());
+            QVERIFY2(copy.imageIndex == command.imageIndex, where.constData());
+            QVERIFY2(copy.shortcut == command.shortcut, where.constData());
+            QVERIFY2(copy.autoCheck == command.autoCheck, where.constData());
         }
     }
 };

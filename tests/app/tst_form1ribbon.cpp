@@ -6,6 +6,7 @@
 #include "recordingform.h"
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/model/entryforms.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/ribbonbar.h"
 #include "ribbon/model/ribboncontext.h"
@@ -187,11 +188,7 @@ private Q_SLOTS:
         showAt(form, QSize(1279, 691));
         QuickAccessToolbarModel &model = form.Ribbon1->quickAccessToolbar();
         QuickAccessToolbarWidget *toolbar = form.Ribbon1->captionBar()->quickAccessToolbar();
-        EntryDefinition stop;
-        stop.caption = u"&Stop"_s;
-        stop.command = u"stop"_s;
-        stop.imageIndex = 8;
-        model.addEntry(stop);
+        model.addEntry(commandEntry(u"&Stop", u"stop", 8));
         QCOMPARE(toolbar->entries().size(), 4);
         QCOMPARE(toolbar->entries().at(3)->command()->name(), u"stop"_s);
         QTRY_VERIFY(toolbar->entries().at(3)->isVisible());

@@ -17,6 +17,7 @@ struct EntryDefinition
     QString keyTip;
 
     bool isSeparator() const { return caption == u"-"; }
+    friend bool operator==(const EntryDefinition &, const EntryDefinition &) = default;
 };
 
 struct GroupDefinition
@@ -27,6 +28,7 @@ struct GroupDefinition
     QString commandList; // the list whose bar binding feeds the group
     Qt::LayoutDirection readingOrder = Qt::LeftToRight;
     QList<EntryDefinition> entries;
+    friend bool operator==(const GroupDefinition &, const GroupDefinition &) = default;
 };
 
 struct PageDefinition
@@ -36,6 +38,8 @@ struct PageDefinition
     int index = 0;
     QList<GroupDefinition> groups; // as defined; displayed by GroupIndex
     QString keyTip = {}; // its tab's; defaulted, so that definitions may leave it out
+
+    friend bool operator==(const PageDefinition &, const PageDefinition &) = default;
 };
 
 struct ApplicationMenuDefinition
@@ -45,12 +49,16 @@ struct ApplicationMenuDefinition
     QString commandList; // the list whose bar binding feeds the menu
     QList<EntryDefinition> entries;
     QList<EntryDefinition> optionEntries;
+    friend bool operator==(const ApplicationMenuDefinition &,
+                           const ApplicationMenuDefinition &) = default;
 };
 
 struct QuickAccessToolbarDefinition
 {
     QString commandList;
     QList<EntryDefinition> entries;
+    friend bool operator==(const QuickAccessToolbarDefinition &,
+                           const QuickAccessToolbarDefinition &) = default;
 };
 
 struct RibbonDefinition
@@ -63,6 +71,7 @@ struct RibbonDefinition
     QList<PageDefinition> pages; // in tab order
     ApplicationMenuDefinition applicationMenu;
     QuickAccessToolbarDefinition quickAccessToolbar;
+    friend bool operator==(const RibbonDefinition &, const RibbonDefinition &) = default;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -1,4 +1,4 @@
-#include "actionmanager.h"
+#include "programdefinition.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -16,28 +16,6 @@ using namespace Tagovnik;
 using namespace Tagovnik::Ribbon;
 
 namespace {
-
-EntryDefinition entry(const QString &caption, const QString &command, int image)
-{
-    EntryDefinition definition;
-    definition.caption = caption;
-    definition.command = command;
-    definition.imageIndex = image;
-    return definition;
-}
-
-ApplicationMenuDefinition programMenu()
-{
-    return {
-        .caption = u"Tagovnik - menu"_s,
-        .keyTip = u"F"_s,
-        .commandList = u"ActionManager1"_s,
-        .entries = {entry(u"&Domů"_s, u"domu"_s, 11), entry(u"&Aktualizace"_s, u"Action5"_s, 0),
-                    entry(u"-"_s, {}, -1), entry(u"&O programu"_s, u"Action4"_s, 10),
-                    entry(u"&Poslat příteli"_s, u"Action1"_s, 16)},
-        .optionEntries = {entry(u"Konec"_s, u"Action7"_s, -1)},
-    };
-}
 
 // Whether every opaque pixel of `picture` appears unchanged somewhere inside `area` of `image`.
 bool showsPicture(const QImage &image, const QRect &area, const QImage &picture)
@@ -68,32 +46,19 @@ class TestApplicationMenu : public QObject
 {
     Q_OBJECT
 
-    ActionManager list1{u"ActionManager1"_s, ImageListId::ImageList1, u"Ribbon - Silver"_s};
-    ActionManager list2{u"ActionManager2"_s, ImageListId::ImageList2, u"Platform Default"_s};
-    ActionManager list3{u"ActionManager3"_s, ImageListId::ImageList3, u"Platform Default"_s};
-    RibbonContext context{{&list1, &list2, &list3}, QFont()};
+    ProgramDefinition::CommandLists lists;
+    RibbonContext context{lists.all(), QFont()};
     QStringList runs;
     std::function<void(const QString &)> onRun;
-
-    void addCommand(ActionManager &list, const QString &name, const QString &caption, int image)
-    {
-        Command *command =
-            list.addCommand(name, CommandKind::TAction, {{}, caption, {}, image, {}});
-        command->setOnExecute([this, name] {
-            runs.append(name);
-            if (onRun)
-                onRun(name);
-        });
-    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        addCommand(list3, u"domu"_s, u"&Domů"_s, 11);
-        addCommand(list3, u"Action5"_s, u"&Aktualizace"_s, 0);
-        addCommand(list2, u"Action4"_s, u"&O programu"_s, 10);
-        addCommand(list2, u"Action1"_s, u"&Poslat příteli"_s, 12);
-        addCommand(list2, u"Action7"_s, u"Konec"_s, -1);
+        lists.onRun = [this](const QString &command) {
+            runs.append(command);
+            if (onRun)
+                onRun(command);
+        };
     }
 
     void init()
@@ -104,12 +69,13 @@ private Q_SLOTS:
 
     void showsRowsHeadingAndOption()
     {
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         QStringList names;
         for (const RibbonEntryButton *row : menu.entries()) {
             names.append(row->accessibleName());
             QCOMPARE(row->kind(), RibbonEntryButton::Kind::ApplicationMenu);
-            QCOMPARE(&row->barList(), &list1); // the menu's list, whoever owns the command
+            // The menu's list, whoever owns the command.
+            QCOMPARE(&row->barList(), &lists.list(u"ActionManager1"));
             QCOMPARE(row->height(), 44);
         }
         QCOMPARE(names,
@@ -134,7 +100,7 @@ private Q_SLOTS:
 
     void rowForAction1ShowsTheMenuListsThumb()
     {
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         const QImage shown = menu.grab().toImage();
         const qreal ratio = shown.devicePixelRatio();
         const QRect row = menu.entries().at(3)->geometry();
@@ -165,7 +131,7 @@ private Q_SLOTS:
             buttonOffset.x() < 0 ? QPoint(work.right() + 1, work.top()) : work.topLeft();
         const QRect button(corner + buttonOffset, QSize(38, 38));
 
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         menu.popup(button);
         QVERIFY(menu.isVisible());
         QCOMPARE(menu.size(), QSize(420, 225));
@@ -190,7 +156,7 @@ private Q_SLOTS:
     {
         QFETCH(int, row);
         QFETCH(QString, command);
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         menu.popup(QRect(100, 100, 38, 38));
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         bool menuUpWhileRunning = true;
@@ -206,7 +172,7 @@ private Q_SLOTS:
 
     void keyboardChoosesByAccessLetterAndEscapeCancels()
     {
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         menu.popup(QRect(100, 100, 38, 38));
         QTest::keyClick(&menu, Qt::Key_P);
         QCOMPARE(runs, QStringList{u"Action1"_s});
@@ -227,7 +193,7 @@ private Q_SLOTS:
         const QRect button(100, 100, 38, 38);
         for (const bool quick : {true, false}) {
             hints->setMouseDoubleClickInterval(quick ? 10'000 : 0);
-            ApplicationMenuPopup menu(context, programMenu());
+            ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
             QSignalSpy doubleClicks(&menu, &ApplicationMenuPopup::applicationButtonDoubleClicked);
             menu.popup(button);
             QTest::mousePress(&menu, Qt::LeftButton, {}, menu.mapFromGlobal(button.center()));
@@ -240,7 +206,7 @@ private Q_SLOTS:
     void commandErrorsReachTheErrorReportAtTheClick()
     {
         ErrorRecorder errors;
-        ApplicationMenuPopup menu(context, programMenu());
+        ApplicationMenuPopup menu(context, ProgramDefinition::ribbon().applicationMenu);
         menu.popup(QRect(100, 100, 38, 38));
         onRun = [](const QString &) { throw std::runtime_error("failed"); };
         QTest::mouseClick(menu.entries().constFirst(), Qt::LeftButton);

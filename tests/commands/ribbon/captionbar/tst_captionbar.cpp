@@ -1,4 +1,4 @@
-#include "actionmanager.h"
+#include "programdefinition.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
@@ -23,41 +23,6 @@ using namespace Tagovnik::Ribbon;
 
 namespace {
 
-EntryDefinition entry(const QString &caption, const QString &command, int image,
-                      bool showCaption = true)
-{
-    EntryDefinition definition;
-    definition.caption = caption;
-    definition.command = command;
-    definition.imageIndex = image;
-    definition.showCaption = showCaption;
-    return definition;
-}
-
-RibbonDefinition programRibbon()
-{
-    RibbonDefinition ribbon;
-    ribbon.caption = u"Tagovnik 2.1"_s;
-    ribbon.styleName = u"Ribbon - Silver"_s;
-    ribbon.commandList = u"ActionManager1"_s;
-    ribbon.applicationMenu = {
-        .caption = u"Tagovnik - menu"_s,
-        .keyTip = u"F"_s,
-        .commandList = u"ActionManager1"_s,
-        .entries = {entry(u"&Domů"_s, u"domu"_s, 11), entry(u"&Aktualizace"_s, u"Action5"_s, 0),
-                    entry(u"-"_s, {}, -1), entry(u"&O programu"_s, u"Action4"_s, 10),
-                    entry(u"&Poslat příteli"_s, u"Action1"_s, 16)},
-        .optionEntries = {entry(u"Konec"_s, u"Action7"_s, -1)},
-    };
-    ribbon.quickAccessToolbar = {
-        .commandList = u"ActionManager1"_s,
-        .entries = {entry(u"&Zpět"_s, u"Action6"_s, 9, false),
-                    entry(u"&Aktualizovat"_s, u"akzualizovat"_s, 7, false),
-                    entry(u"&Vpřed"_s, u"Vpred"_s, 6, false)},
-    };
-    return ribbon;
-}
-
 QString accessibleName(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
@@ -71,22 +36,14 @@ class TestCaptionBar : public QObject
 {
     Q_OBJECT
 
-    ActionManager list1{u"ActionManager1"_s, ImageListId::ImageList1, u"Ribbon - Silver"_s};
-    ActionManager list2{u"ActionManager2"_s, ImageListId::ImageList2, u"Platform Default"_s};
-    ActionManager list3{u"ActionManager3"_s, ImageListId::ImageList3, u"Platform Default"_s};
-    RibbonContext context{{&list1, &list2, &list3}, QFont()};
+    ProgramDefinition::CommandLists lists;
+    RibbonContext context{lists.all(), QFont()};
     QStringList runs;
 
     // A window with a stand-in ribbon holding the caption bar, as the program builds it.
     std::unique_ptr<QWidget> window;
     QWidget *ribbon = nullptr;
     CaptionBarWidget *bar = nullptr;
-
-    void addCommand(ActionManager &list, const QString &name, int image)
-    {
-        list.addCommand(name, CommandKind::TAction, {{}, name, {}, image, {}})
-            ->setOnExecute([this, name] { runs.append(name); });
-    }
 
     QMenu *openMenu() const { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }
 
@@ -110,14 +67,7 @@ class TestCaptionBar : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        addCommand(list1, u"Action6"_s, 9);
-        addCommand(list1, u"akzualizovat"_s, 7);
-        addCommand(list1, u"Vpred"_s, 6);
-        addCommand(list2, u"Action4"_s, 10);
-        addCommand(list2, u"Action1"_s, 12);
-        addCommand(list2, u"Action7"_s, -1);
-        addCommand(list3, u"domu"_s, 11);
-        addCommand(list3, u"Action5"_s, 0);
+        lists.onRun = [this](const QString &command) { runs.append(command); };
     }
 
     void init()
@@ -127,7 +77,7 @@ private Q_SLOTS:
         window->setGeometry(60, 60, 800, 400);
         ribbon = new QWidget(window.get());
         ribbon->setGeometry(0, 0, 800, 147);
-        bar = new CaptionBarWidget(context, programRibbon(), ribbon);
+        bar = new CaptionBarWidget(context, ProgramDefinition::ribbon(), ribbon);
         bar->setGeometry(0, 0, 800, 30);
         // The tab row and page come after the caption bar, as in the ribbon.
         auto *page = new QWidget(ribbon);
@@ -389,7 +339,7 @@ private Q_SLOTS:
         auto *column = new QVBoxLayout(&laidOut);
         column->setContentsMargins({});
         column->setSpacing(0);
-        auto *caption = new CaptionBarWidget(context, programRibbon(), &laidOut);
+        auto *caption = new CaptionBarWidget(context, ProgramDefinition::ribbon(), &laidOut);
         caption->setFixedHeight(30);
         column->addWidget(caption);
         auto *pane = new QWidget(&laidOut);
@@ -425,8 +375,8 @@ private Q_SLOTS:
         // The window buttons' top row and the whole scroll bar belong to them.
         const QRect scrollBarRect(scrollBar->mapTo(&laidOut, QPoint(0, 0)), scrollBar->size());
         QVERIFY(scrollBarRect.right() < 799 && scrollBarRect.bottom() < 399);
-        for (const QPoint &corner : {scrollBarRect.topRight(), scrollBarRect.bottomRight(),
-                                     scrollBarRect.bottomLeft()})
+        for (const QPoint &corner :
+             {scrollBarRect.topRight(), scrollBarRect.bottomRight(), scrollBarRect.bottomLeft()})
             QCOMPARE(frame.edgesAt(corner), Qt::Edges());
         for (QAbstractButton *button :
              {caption->minimizeButton(), caption->maximizeButton(), caption->closeButton()}) {

@@ -1,3 +1,4 @@
+#include "ribbon/model/entryforms.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 
 #include <QSignalSpy>
@@ -7,15 +8,6 @@ using namespace Qt::StringLiterals;
 using namespace Tagovnik::Ribbon;
 
 namespace {
-
-EntryDefinition entry(const QString &caption, const QString &command, int image)
-{
-    EntryDefinition definition;
-    definition.caption = caption;
-    definition.command = command;
-    definition.imageIndex = image;
-    return definition;
-}
 
 QStringList commandsOf(const QuickAccessToolbarModel &model)
 {
@@ -34,7 +26,7 @@ class TestQuickAccessToolbarModel : public QObject
 
     QuickAccessToolbarDefinition definition{
         .commandList = u"ActionManager1"_s,
-        .entries = {entry(u"&Zpět"_s, u"Action6"_s, 9), entry(u"&Vpřed"_s, u"Vpred"_s, 6)},
+        .entries = {commandEntry(u"&Zpět", u"Action6", 9), commandEntry(u"&Vpřed", u"Vpred", 6)},
     };
 
 private Q_SLOTS:
@@ -59,7 +51,7 @@ private Q_SLOTS:
         QSignalSpy removed(&model, &QuickAccessToolbarModel::entryRemoved);
         QSignalSpy shown(&model, &QuickAccessToolbarModel::entryShownChanged);
 
-        model.addEntry(entry(u"&Stop"_s, u"stop"_s, 8));
+        model.addEntry(commandEntry(u"&Stop", u"stop", 8));
         QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"Vpred"_s, u"stop"_s}));
         QCOMPARE(added.takeFirst().at(0).toInt(), 2);
         QVERIFY(!model.entries().at(2).entry.showCaption);
@@ -91,7 +83,7 @@ private Q_SLOTS:
         GroupDefinition system;
         system.name = u"RibbonGroup3"_s;
         system.caption = u"Systém"_s;
-        system.entries = {entry(u"&Aktualizace"_s, u"Action5"_s, 0)};
+        system.entries = {commandEntry(u"&Aktualizace", u"Action5", 0)};
         model.addGroup(system);
         QCOMPARE(added.size(), 1);
         QCOMPARE(model.addedGroups(), QStringList{u"RibbonGroup3"_s});

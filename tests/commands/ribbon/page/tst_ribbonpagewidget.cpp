@@ -1,5 +1,5 @@
-#include "actionmanager.h"
 #include "errorrecorder.h"
+#include "programdefinition.h"
 #include "ribbon/page/collapsedgroupbutton.h"
 #include "ribbon/geometry/ribbonbands.h"
 #include "ribbon/model/ribboncontext.h"
@@ -51,15 +51,6 @@ QStringList namesOf(const QList<RibbonGroupWidget *> &groups)
     return names;
 }
 
-EntryDefinition entry(const QString &caption, const QString &command, int image)
-{
-    EntryDefinition definition;
-    definition.caption = caption;
-    definition.command = command;
-    definition.imageIndex = image;
-    return definition;
-}
-
 // The strongest colour in an area: pictures are colourful, the silver look is not.
 int mostSaturated(const QImage &image, const QRect &area)
 {
@@ -108,20 +99,11 @@ class TestRibbonPageWidget : public QObject
 {
     Q_OBJECT
 
-    ActionManager m_list1{u"ActionManager1"_s, ImageListId::ImageList1, u"Ribbon - Silver"_s};
-    ActionManager m_list2{u"ActionManager2"_s, ImageListId::ImageList2, u"Platform Default"_s};
-    ActionManager m_list3{u"ActionManager3"_s, ImageListId::ImageList3, u"Platform Default"_s};
+    ProgramDefinition::CommandLists m_lists;
     std::unique_ptr<RibbonContext> m_context;
     QHash<QString, int> m_runs;
     PageDefinition m_home; // "Domů"
     PageDefinition m_more; // "Další"
-
-    void addCommand(ActionManager &list, const QString &name, const QString &caption, int image)
-    {
-        Command *command =
-            list.addCommand(name, CommandKind::TAction, {{}, caption, {}, image, {}});
-        command->setOnExecute([this, name] { ++m_runs[name]; });
-    }
 
     // The page shown at the page area's height and the given width inside a holder.
     struct ShownPage
@@ -157,46 +139,18 @@ class TestRibbonPageWidget : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        addCommand(m_list1, u"Action6"_s, u"Zpět"_s, 9);
-        addCommand(m_list1, u"akzualizovat"_s, u"Aktualizovat"_s, 7);
-        addCommand(m_list1, u"Vpred"_s, u"Vpřed"_s, 6);
-        addCommand(m_list1, u"stop"_s, u"Stop"_s, 8);
-        addCommand(m_list1, u"web1"_s, u"Tagovnik"_s, 10);
-        addCommand(m_list1, u"web2"_s, u"Tagovnik on-line"_s, 10);
-        addCommand(m_list1, u"web3"_s, u"Orvalis"_s, 10);
-        addCommand(m_list1, u"web4"_s, u"Velmora"_s, 10);
-        addCommand(m_list1, u"web5"_s, u"Zákaznická podpora"_s, 10);
-        addCommand(m_list1, u"web6"_s, u"Tipy a triky"_s, 10);
-        addCommand(m_list2, u"Action3"_s, u"Nápověda"_s, 4);
-        addCommand(m_list2, u"Action4"_s, u"O programu"_s, 10);
-        addCommand(m_list3, u"domu"_s, u"Domů"_s, 11);
-        addCommand(m_list3, u"Action5"_s, u"Aktualizace"_s, 0);
-        m_context = std::make_unique<RibbonContext>(
-            QList<ActionManager *>{&m_list1, &m_list2, &m_list3}, QApplication::font());
+        m_lists.onRun = [this](const QString &command) { ++m_runs[command]; };
+        m_context = std::make_unique<RibbonContext>(m_lists.all(), QApplication::font());
 
-        GroupDefinition orvalis{u"RibbonGroup2"_s,   u"Orvalis"_s,    1,
-                                u"ActionManager1"_s, Qt::RightToLeft, {}};
-        orvalis.entries = {
-            entry(u"&Tagovnik"_s, u"web1"_s, 10), entry(u"T&agovnik on-line"_s, u"web2"_s, 10),
-            entry(u"&Orvalis"_s, u"web3"_s, 10),  entry(u"T&ipy a triky"_s, u"web6"_s, 10),
-            entry(u"&Velmora"_s, u"web4"_s, 10),  entry(u"&Zákaznická podpora"_s, u"web5"_s, 10)};
-        GroupDefinition navigace{u"RibbonGroup4"_s,   u"Navigace"_s,   3,
-                                 u"ActionManager3"_s, Qt::LeftToRight, {}};
-        navigace.entries = {entry(u"&Zpět"_s, u"Action6"_s, 9), entry(u"&Vpřed"_s, u"Vpred"_s, 6),
-                            entry(u"&Aktualizovat"_s, u"akzualizovat"_s, 7),
-                            entry(u"&Stop"_s, u"stop"_s, 8), entry(u"&Domů"_s, u"domu"_s, 11)};
-        GroupDefinition system{u"RibbonGroup3"_s,   u"Systém"_s,     2,
-                               u"ActionManager3"_s, Qt::LeftToRight, {}};
-        system.entries = {entry(u"&Aktualizace"_s, u"Action5"_s, 0)};
-        GroupDefinition program{u"RibbonGroup8"_s,   u"Program"_s,    2,
-                                u"ActionManager2"_s, Qt::LeftToRight, {}};
-        program.entries = {entry(u"&O programu"_s, u"Action4"_s, 10),
-                           entry(u"&Nápověda"_s, u"Action3"_s, 4)};
-
-        // Defined in the order of the form data; Navigace is defined before Orvalis on
-        // purpose, so that only GroupIndex can put Orvalis first.
-        m_home = {u"RibbonPage1"_s, u"Domů"_s, 0, {navigace, orvalis}};
-        m_more = {u"RibbonPage3"_s, u"Další"_s, 1, {system, program}};
+        // The program defines Orvalis first; here Navigace comes before it on purpose, so that
+        // only GroupIndex can put Orvalis first.
+        const PageDefinition &home = ProgramDefinition::ribbon().pages.at(0);
+        m_home = {.name = home.name,
+                  .caption = home.caption,
+                  .index = home.index,
+                  .groups = {ProgramDefinition::group(u"RibbonGroup4"),
+                             ProgramDefinition::group(u"RibbonGroup2")}};
+        m_more = ProgramDefinition::ribbon().pages.at(1);
     }
 
     void init() { m_runs.clear(); }
