@@ -197,6 +197,26 @@ private Q_SLOTS:
         QTRY_VERIFY(!form.applicationMenu()->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), engine);
 
+        // In the menu the arrows move through the rows, and Enter chooses.
+        tapAlt(form);
+        click(form, Qt::Key_F);
+        QTRY_VERIFY(form.applicationMenu()->isVisible());
+        const QList<RibbonEntryButton *> &rows = form.applicationMenu()->entries();
+        click(form, Qt::Key_Down);
+        QCOMPARE(form.applicationMenu()->currentItem(), rows.at(0));
+        click(form, Qt::Key_Up); // round to the option button " Konec"
+        QCOMPARE(form.applicationMenu()->currentItem(),
+                 form.applicationMenu()->optionButtons().constLast());
+        click(form, Qt::Key_Down);
+        click(form, Qt::Key_Down);
+        QCOMPARE(form.applicationMenu()->currentItem(), rows.at(1));
+        QVERIFY(form.pane.calls.isEmpty());
+        click(form, Qt::Key_Return);
+        QTRY_VERIFY(!form.applicationMenu()->isVisible());
+        QCOMPARE(form.pane.calls.size(), 1);
+        QVERIFY(form.pane.calls.constFirst().startsWith(u"navigate http"_s));
+        QTRY_COMPARE(QApplication::focusWidget(), engine);
+
         // Esc in key-tip mode leaves it, and the page never sees the Esc.
         tapAlt(form);
         QCOMPARE(form.keyTips().mode(), Mode::TopLevel);

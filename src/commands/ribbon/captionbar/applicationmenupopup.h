@@ -33,6 +33,8 @@ public:
     const QList<QAbstractButton *> &optionButtons() const { return m_optionButtons; }
     QString heading() const { return m_menu.caption; }
     const ApplicationMenuLayout &menuLayout() const { return m_layout; }
+    // The row or option button that Up and Down moved to (highlighted; Enter chooses it).
+    QAbstractButton *currentItem() const { return m_items.value(m_current); }
 
 Q_SIGNALS:
     // The second click of a double-click on the application button reached the open menu.
@@ -50,6 +52,7 @@ private:
     ApplicationMenuLayout layoutFor(const QRect &applicationButtonOnScreen,
                                     const QRect &workArea) const;
     void arrange();
+    void moveCurrent(int step);
 
     RibbonContext &m_context;
     ApplicationMenuDefinition m_menu;
@@ -59,6 +62,9 @@ private:
     QList<RibbonEntryButton *> m_rows;
     ApplicationMenuLayout m_layout;
     QRect m_applicationButton; // on screen, while the menu is up
+    // The rows, then the option buttons: what Up and Down go through.
+    QList<QAbstractButton *> m_items;
+    int m_current = -1;
 };
 
 } // namespace Tagovnik::Ribbon
