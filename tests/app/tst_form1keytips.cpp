@@ -63,8 +63,11 @@ protected:
 
 QWidget *keyTarget(QWidget &window)
 {
-    if (QWidget *popup = QApplication::activePopupWidget())
-        return popup;
+    // In a pop-up the keys go to its control with the focus, as they do from the keyboard.
+    if (QWidget *popup = QApplication::activePopupWidget()) {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && popup->isAncestorOf(focus) ? focus : popup;
+    }
     return QApplication::focusWidget() ? QApplication::focusWidget() : &window;
 }
 

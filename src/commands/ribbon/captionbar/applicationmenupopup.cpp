@@ -172,35 +172,51 @@ void ApplicationMenuPopup::moveCurrent(int step)
     }
 }
 
-void ApplicationMenuPopup::keyPressEvent(QKeyEvent *event)
+bool ApplicationMenuPopup::handleKey(const QKeyEvent &event)
 {
-    switch (event->key()) {
+    switch (event.key()) {
     case Qt::Key_Escape:
         close();
-        return;
+        return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        moveCurrent(event->key() == Qt::Key_Down ? 1 : -1);
-        return;
+        moveCurrent(event.key() == Qt::Key_Down ? 1 : -1);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (QAbstractButton *current = currentItem())
             choose(current);
-        return;
+        return true;
     default:
         break;
     }
-    const QString typed = event->text().toLower();
-    if (typed.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+    const QString typed = event.text().toLower();
+    if (typed.size() == 1 && !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
         for (RibbonEntryButton *row : std::as_const(m_entries)) {
             if (row->isEnabled() && accessLetter(row->entry().caption) == typed.front()) {
                 choose(row);
-                return;
+                return true;
             }
         }
     }
-    RibbonPopup::keyPressEvent(event);
+    return false;
+}
+
+void ApplicationMenuPopup::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKey(*event))
+        RibbonPopup::keyPressEvent(event);
+}
+
+// The row that the arrows gave the focus gets the keys first: the menu's keys are the menu's.
+bool ApplicationMenuPopup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched != this &&
+        m_items.contains(qobject_cast<QAbstractButton *>(watched)) &&
+        handleKey(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return RibbonPopup::eventFilter(watched, event);
 }
 
 void ApplicationMenuPopup::resizeEvent(QResizeEvent *event)

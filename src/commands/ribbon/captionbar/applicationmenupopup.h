@@ -46,6 +46,7 @@ protected:
     void ownerPressed(bool secondClick) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -53,6 +54,8 @@ private:
                                     const QRect &workArea) const;
     void arrange();
     void moveCurrent(int step);
+    // Esc, the arrows, Enter, Space and the access letters; true when the key was used.
+    bool handleKey(const QKeyEvent &event);
 
     RibbonContext &m_context;
     ApplicationMenuDefinition m_menu;
