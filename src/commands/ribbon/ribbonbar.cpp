@@ -14,12 +14,18 @@
 #include "ribbon/look/ribbontexts.h"
 #include "ribbon/controls/ribbonhelpbutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
+#include "ribbon/customise/tribboncustomizedlg.h"
+#include "ribbon/page/ribbongroupwidget.h"
 #include "ribbon/keytips/keytipcontroller.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"
+#include "ribbon/menus/droppedpagehost.h"
+#include "ribbon/ribbonmenus.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -39,7 +45,15 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
       m_quickAccess(new QuickAccessToolbarModel(definition.quickAccessToolbar, this)),
       m_quickAccessView(new QuickAccessToolbarWidget(context, *m_quickAccess, this)),
       m_captionBar(new CaptionBarWidget(context, definition, *m_quickAccessView, this)),
-      m_helpButton(new RibbonHelpButton(this))
+      m_helpButton(new RibbonHelpButton(this)),
+      m_menus(new RibbonMenus({.ribbon = this,
+                               .context = &context,
+                               .model = m_quickAccess,
+                               .toolbar = m_quickAccessView,
+                               .helpButton = m_helpButton,
+                               .isMinimised = [this] { return isMinimised(); },
+                               .isCaptionOnly = [this] { return isCaptionOnly(); }},
+                              this))
 {
     setObjectName(u"Ribbon1"_s);
     setFont(context.font());
@@ -51,8 +65,12 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
 
     for (const PageDefinition &page : m_definition.pages) {
         auto *tab = new RibbonTabButton(page.caption, this);
-        connect(tab, &QAbstractButton::clicked, this,
-                [this, index = int(m_tabs.size())] { setTabIndex(index); });
+        // The ribbon keeps the checks itself: while minimised no tab is checked.
+        tab->setAutoExclusive(false);
+        connect(tab, &QAbstractButton::clicked, this, [this, index = int(m_tabs.size())] {
+            m_tabsState.tabClicked(index);
+            showTabs();
+        });
         m_tabs.append(tab);
         auto *pageWidget = new RibbonPageWidget(context, page, this);
         pageWidget->hide();
@@ -73,7 +91,23 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
                 if (m_state.quickAccessPosition == QuickAccessPosition::BelowRibbon)
                     layoutChildren();
             });
+    connect(m_quickAccess, &QuickAccessToolbarModel::visibilityChanged, this,
+            &RibbonBar::layoutChildren);
+    connect(this, &RibbonBar::customizeRequested, this, &RibbonBar::openCustomizeDialog);
     m_state.quickAccessPosition = m_quickAccess->position();
+    connect(m_quickAccessView->endButton(), &QAbstractButton::clicked, m_menus,
+            &RibbonMenus::openFromEndButton);
+    connect(m_menus, &RibbonMenus::customizeRequested, this, &RibbonBar::customizeRequested);
+    connect(m_menus, &RibbonMenus::minimiseToggleRequested, this,
+            [this] { setMinimised(!isMinimised()); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        // A menu or pop-up opened from the dropped page keeps it; anything else takes it away.
+        const bool stays = now && (now == this || isAncestorOf(now) ||
+                                   (m_droppedHost && m_droppedHost->isAncestorOf(now)) ||
+                                   now->window()->windowType() == Qt::Popup);
+        if (!stays)
+            leaveDroppedPage();
+    });
 
     // Start-up shows the first tab whatever index was stored.
     if (!m_tabs.isEmpty())
@@ -87,7 +121,50 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
     setFixedHeight(ribbonHeight(m_state));
 }
 
-RibbonBar::~RibbonBar() = default;
+// The customise window goes first: it hands the commands back as they were.
+RibbonBar::~RibbonBar()
+{
+    delete m_customizeDialog;
+}
+
+TRibbonCustomizeDlg *RibbonBar::customizeDialog() const
+{
+    return m_customizeDialog.data();
+}
+
+void RibbonBar::openCustomizeDialog()
+{
+    if (!m_customizeDialog) {
+        ActionManager *list = m_context.list(m_definition.commandList);
+        if (!list)
+            return;
+        m_customizeDialog = new TRibbonCustomizeDlg(m_context, *list, customisedBars(),
+                                                    *m_quickAccessView, window());
+    }
+    m_customizeDialog->present();
+}
+
+// The bars of the ribbon's own list, but for the application menu: the quick access toolbar
+// and the groups that the list feeds.
+QList<CustomisedBar> RibbonBar::customisedBars()
+{
+    QList<CustomisedBar> bars;
+    if (m_quickAccess->commandList() == m_definition.commandList) {
+        bars.append({u"RibbonQuickAccessToolbar1"_s, Texts::quickAccessToolbar,
+                     [this] { return m_quickAccess->isVisible(); },
+                     [this](bool shown) { m_quickAccess->setVisible(shown); }});
+    }
+    for (RibbonPageWidget *page : std::as_const(m_pages)) {
+        for (RibbonGroupWidget *group : page->groups()) {
+            if (group->definition().commandList != m_definition.commandList)
+                continue;
+            bars.append({group->definition().name, group->definition().caption,
+                         [page, group] { return page->isGroupShown(group); },
+                         [page, group](bool shown) { page->setGroupShown(group, shown); }});
+        }
+    }
+    return bars;
+}
 
 QAbstractButton *RibbonBar::helpButton() const
 {
@@ -96,15 +173,98 @@ QAbstractButton *RibbonBar::helpButton() const
 
 void RibbonBar::setTabIndex(int index)
 {
-    if (index < 0 || index >= m_tabs.size())
+    const bool noneWhileMinimised = index == -1 && m_tabsState.isMinimised();
+    if (!noneWhileMinimised && (index < 0 || index >= m_tabs.size()))
         throw Error(Texts::exceptionKind, Texts::invalidTabIndex,
                     __builtin_return_address(0));
-    m_selectedTab = index;
-    for (int i = 0; i < m_tabs.size(); ++i) {
-        m_tabs.at(i)->setChecked(i == index);
-        m_pages.at(i)->setVisible(i == index && !m_state.captionOnly);
+    m_tabsState.selectTab(index);
+    showTabs();
+}
+
+void RibbonBar::setMinimised(bool minimised)
+{
+    if (m_tabsState.setMinimised(minimised))
+        showTabs();
+}
+
+QWidget *RibbonBar::droppedPage() const
+{
+    return m_droppedHost && m_droppedHost->isVisible() ? m_droppedHost : nullptr;
+}
+
+void RibbonBar::showTabs()
+{
+    const int selected = m_tabsState.selectedTab();
+    const bool minimised = m_tabsState.isMinimised();
+    const bool minimisedChange = minimised != m_state.minimised;
+    m_state.minimised = minimised;
+    for (int i = 0; i < m_tabs.size(); ++i)
+        m_tabs.at(i)->setChecked(i == selected);
+
+    const bool dropping = m_tabsState.isPageDropped() && !m_state.captionOnly;
+    for (int i = 0; i < m_pages.size(); ++i) {
+        RibbonPageWidget *page = m_pages.at(i);
+        if (dropping && i == selected)
+            continue;
+        if (page->parentWidget() != this) {
+            page->hide();
+            page->setParent(this);
+        }
+        page->setVisible(!minimised && i == selected && !m_state.captionOnly);
+    }
+    if (dropping) {
+        if (!m_droppedHost) {
+            m_droppedHost = new DroppedPageHost(parentWidget() ? parentWidget() : this);
+            connect(m_droppedHost, &DroppedPageHost::contextMenuRequested, m_menus,
+                    &RibbonMenus::openContextMenu);
+        }
+        placeDroppedPage();
+        m_droppedHost->hold(m_pages.at(selected));
+        m_droppedHost->show();
+        // The dropped page belongs to the ribbon, which takes the focus for it.
+        setFocus(Qt::OtherFocusReason);
+    } else if (m_droppedHost) {
+        m_droppedHost->hide();
+    }
+    if (minimisedChange) {
+        setFixedHeight(ribbonHeight(m_state));
+        Q_EMIT minimisedChanged(minimised);
     }
     layoutChildren();
+}
+
+void RibbonBar::placeDroppedPage()
+{
+    if (!m_droppedHost)
+        return;
+    const RibbonBands bands = layoutRibbonBands(m_state, width());
+    const QWidget *host = m_droppedHost->parentWidget();
+    const QPoint topLeft = host == this ? QPoint(0, height()) : mapTo(host, QPoint(0, height()));
+    m_droppedHost->place(topLeft, bands.pageArea.size());
+}
+
+void RibbonBar::leaveDroppedPage()
+{
+    if (m_tabsState.focusLost())
+        showTabs();
+}
+
+// A press outside the ribbon and its dropped page, or the window going inactive, takes the
+// dropped page away, even where the press gives no other widget the focus.
+void RibbonBar::watchForLeaving(QObject *watched, QEvent *event)
+{
+    if (!m_tabsState.isPageDropped())
+        return;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget != this && !isAncestorOf(widget) &&
+            !(m_droppedHost && (widget == m_droppedHost || m_droppedHost->isAncestorOf(widget))) &&
+            widget->window()->windowType() != Qt::Popup)
+            leaveDroppedPage();
+    } else if (event->type() == QEvent::WindowDeactivate && watched == window() &&
+               !QApplication::activePopupWidget()) {
+        leaveDroppedPage();
+    }
 }
 
 const QList<RibbonEntryButton *> &RibbonBar::quickAccessToolbarEntries() const
@@ -117,7 +277,7 @@ QList<RibbonEntryButton *> RibbonBar::visibleEntries() const
     QList<RibbonEntryButton *> entries;
     if (!m_state.captionOnly)
         entries += m_quickAccessView->entries();
-    if (RibbonPageWidget *page = m_pages.value(m_selectedTab); page && page->isVisible())
+    if (RibbonPageWidget *page = m_pages.value(tabIndex()); page && page->isVisible())
         entries += page->visibleEntries();
     return entries;
 }
@@ -141,9 +301,18 @@ bool RibbonBar::eventFilter(QObject *watched, QEvent *event)
         updateCaptionOnly();
     if (event->type() == QEvent::Wheel) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && (widget == this || isAncestorOf(widget)))
+        if (widget && (widget == this || isAncestorOf(widget) ||
+                       (m_droppedHost && m_droppedHost->isAncestorOf(widget))))
             return turnWheel(*static_cast<QWheelEvent *>(event));
     }
+    // The application-wide filter sees a tab's double-click before the tab does.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int tab = int(m_tabs.indexOf(qobject_cast<RibbonTabButton *>(watched)));
+        if (tab >= 0 && mouse->button() == Qt::LeftButton && m_tabsState.tabDoubleClicked(tab))
+            showTabs();
+    }
+    watchForLeaving(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -157,7 +326,7 @@ void RibbonBar::updateCaptionOnly()
     for (QWidget *tab : std::as_const(m_tabs))
         tab->setVisible(!captionOnly);
     m_helpButton->setVisible(!captionOnly && m_definition.showHelpButton);
-    setTabIndex(m_selectedTab);
+    showTabs();
     setFixedHeight(ribbonHeight(m_state));
 }
 
@@ -165,6 +334,24 @@ void RibbonBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutChildren();
+}
+
+void RibbonBar::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    placeDroppedPage();
+}
+
+// A right-click anywhere on the ribbon that the caption bar leaves to it.
+void RibbonBar::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_state.captionOnly) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QWidget *clicked = childAt(event->pos());
+    m_menus->openContextMenu(clicked ? clicked : this, event->globalPos());
 }
 
 void RibbonBar::layoutChildren()
@@ -188,15 +375,16 @@ void RibbonBar::layoutChildren()
         m_tabs.at(i)->setVisible(!row.tabs.at(i).isNull());
     }
     m_helpButton->setGeometry(row.helpButton);
-    if (RibbonPageWidget *page = m_pages.value(m_selectedTab))
+    if (RibbonPageWidget *page = m_pages.value(tabIndex()); page && page->parentWidget() == this)
         page->setGeometry(bands.pageArea);
+    placeDroppedPage();
 }
 
 // Above the ribbon the caption bar holds the toolbar; below it stands in the ribbon's strip.
 void RibbonBar::placeQuickAccessToolbar(const RibbonBands &bands)
 {
     QuickAccessToolbarWidget *toolbar = m_quickAccessView;
-    if (bands.quickAccessStrip.isNull()) {
+    if (bands.quickAccessStrip.isNull() || !m_quickAccess->isVisible()) {
         if (toolbar->parentWidget() == this)
             toolbar->hide();
         return;
@@ -229,8 +417,11 @@ bool RibbonBar::turnWheel(const QWheelEvent &event)
     const int steps = event.angleDelta().y();
     if (steps == 0 || m_state.captionOnly || m_tabs.isEmpty())
         return false;
-    const int next = qBound(0, m_selectedTab + (steps < 0 ? 1 : -1), int(m_tabs.size()) - 1);
-    if (next != m_selectedTab)
+    // Minimised, the wheel over the ribbon does nothing.
+    if (m_state.minimised)
+        return true;
+    const int next = qBound(0, tabIndex() + (steps < 0 ? 1 : -1), int(m_tabs.size()) - 1);
+    if (next != tabIndex())
         setTabIndex(next);
     return true;
 }

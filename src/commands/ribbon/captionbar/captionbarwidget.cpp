@@ -89,6 +89,8 @@ CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinitio
     connect(m_closeButton, &QAbstractButton::clicked, this, [this] { window()->close(); });
     connect(m_quickAccessToolbar, &QuickAccessToolbarWidget::entriesChanged, this,
             &CaptionBarWidget::relayout);
+    connect(&toolbar.model(), &QuickAccessToolbarModel::visibilityChanged, this,
+            &CaptionBarWidget::relayout);
 
     adoptApplicationButton();
     followWindow();
@@ -181,7 +183,9 @@ void CaptionBarWidget::relayout()
     input.maximised = m_window && m_window->isMaximized();
 #endif
     input.direction = layoutDirection();
-    input.quickAccessPosition = m_quickAccessPosition;
+    // A hidden toolbar leaves the caption bar as the toolbar below the ribbon does.
+    const bool toolbarShown = m_quickAccessToolbar->model().isVisible();
+    input.quickAccessPosition = toolbarShown ? m_quickAccessPosition : QuickAccessPosition::BelowRibbon;
     input.quickAccessEntryWidths = m_quickAccessToolbar->entryWidths();
     input.captionTextSize =
         QSize(captionMetrics.horizontalAdvance(m_caption), captionMetrics.height());
@@ -194,8 +198,8 @@ void CaptionBarWidget::relayout()
         m_applicationButton->setGeometry(button);
     }
 
-    const bool toolbarHere =
-        !m_captionOnly && m_quickAccessPosition == QuickAccessPosition::AboveRibbon;
+    const bool toolbarHere = !m_captionOnly && toolbarShown &&
+                             m_quickAccessPosition == QuickAccessPosition::AboveRibbon;
     if (toolbarHere) {
         if (m_quickAccessToolbar->parentWidget() != this)
             m_quickAccessToolbar->setParent(this);

@@ -4,6 +4,7 @@
 #include "ribbon/look/ribbontexts.h"
 
 #include "actionmanager.h"
+#include "ribbon/captionbar/quickaccessgroupbutton.h"
 #include "ribbon/model/quickaccesstoolbarmodel.h"
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
@@ -38,11 +39,19 @@ QuickAccessToolbarWidget::QuickAccessToolbarWidget(RibbonContext &context,
             &QuickAccessToolbarWidget::entryRemoved);
     connect(&model, &QuickAccessToolbarModel::entryShownChanged, this,
             &QuickAccessToolbarWidget::entriesChanged);
+    connect(&model, &QuickAccessToolbarModel::entryMoved, this, [this](int from, int to) {
+        m_entries.move(from, to);
+        Q_EMIT entriesChanged();
+    });
 }
 
 RibbonEntryButton *QuickAccessToolbarWidget::createButton(int index)
 {
-    return new RibbonEntryButton(m_context, m_model.entries().at(index).entry, *m_barList,
+    const QuickAccessEntry &entry = m_model.entries().at(index);
+    if (entry.isGroup())
+        return new QuickAccessGroupButton(m_context, entry.groupDefinition, entry.entry, *m_barList,
+                                          this);
+    return new RibbonEntryButton(m_context, entry.entry, *m_barList,
                                  RibbonEntryButton::Kind::SmallRibbon, this);
 }
 
@@ -63,8 +72,7 @@ void QuickAccessToolbarWidget::entryRemoved(int index)
 
 RibbonEntryButton *QuickAccessToolbarWidget::addEntry(const EntryDefinition &entry)
 {
-    m_model.addEntry(entry);
-    return m_entries.constLast();
+    return m_entries.value(m_model.addEntry(entry));
 }
 
 void QuickAccessToolbarWidget::removeEntry(RibbonEntryButton *entry)

@@ -65,8 +65,10 @@ QAccessibleInterface *ribbonAccessibleFactory(const QString &className, QObject 
     if (auto *entry = qobject_cast<RibbonEntryButton *>(object);
         entry && entry->kind() == RibbonEntryButton::Kind::ApplicationMenu)
         return new AccessibleRibbonControl(entry, QAccessible::MenuItem);
+    // Marked one by one, or all the buttons of a pop-up at once (before they are made).
     if (auto *button = qobject_cast<QAbstractButton *>(object);
-        button && button->property("ribbonMenuItem").toBool())
+        button && (button->property("ribbonMenuItem").toBool() ||
+                   (button->parent() && button->parent()->property("ribbonMenuItems").toBool())))
         return new AccessibleRibbonControl(button, QAccessible::MenuItem);
     // Entries and the application button, which key tips reach, are plain buttons.
     if (auto *entry = qobject_cast<RibbonEntryButton *>(object))

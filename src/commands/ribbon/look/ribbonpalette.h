@@ -73,6 +73,9 @@ inline constexpr QColor applicationGlossTop{0xff, 0xff, 0xff, 235};
 inline constexpr QColor applicationGlossBottom{0xff, 0xff, 0xff, 40};
 inline constexpr QColor applicationRim{0x6e, 0x7b, 0x8e};
 inline constexpr QColor applicationInnerRim{0xff, 0xff, 0xff, 150};
+// The shadow a page dropped down from the minimised ribbon casts on the pane below.
+inline constexpr QColor droppedPageShadowTop{0x00, 0x00, 0x00, 70};
+inline constexpr QColor droppedPageShadowBottom{0x00, 0x00, 0x00, 0};
 
 // Key tips: a small white-to-silver label with a darker frame and a soft shadow; the keyboard
 // focus mark: a dotted line of the text colour over a light halo.

@@ -46,6 +46,12 @@ inline const QString toolbars = u"Toolbars"_s;
 inline const QString actions = u"Actions"_s;
 inline const QString noCategory = u"(No Category)"_s;
 inline const QString allActions = u"(All Actions)"_s;
+inline const QString toolbarsLabel = u"Toolb&ars:"_s;
+inline const QString categoriesLabel = u"Cate&gories:"_s;
+inline const QString actionsLabel = u"Ac&tions:"_s;
+inline const QString description = u"Description"_s;
+inline const QString dragHint = u"To add an action to the Quick Access Toolbar, drag it there "
+                                u"or double-click it."_s;
 
 // Errors of the ribbon.
 inline const QString exceptionKind = u"Exception"_s;

@@ -7,7 +7,7 @@ QuickAccessToolbarModel::QuickAccessToolbarModel(const QuickAccessToolbarDefinit
     : QObject(parent), m_commandList(definition.commandList)
 {
     for (const EntryDefinition &entry : definition.entries)
-        append({entry, true, {}});
+        insert(int(m_entries.size()), {entry, true, {}});
 }
 
 int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
@@ -19,25 +19,76 @@ int QuickAccessToolbarModel::indexOfCommand(const QString &command) const
     return -1;
 }
 
-void QuickAccessToolbarModel::append(QuickAccessEntry entry)
+bool QuickAccessToolbarModel::showsCommand(const QString &command) const
 {
-    // Entries on the toolbar show their picture only.
-    entry.entry.showCaption = false;
-    m_entries.append(std::move(entry));
+    for (const QuickAccessEntry &entry : m_entries) {
+        if (!entry.isGroup() && entry.shown && entry.entry.command == command)
+            return true;
+    }
+    return false;
 }
 
-void QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
+bool QuickAccessToolbarModel::hasGroup(const QString &group) const
 {
-    append({entry, true, {}});
-    Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    return addedGroups().contains(group);
 }
 
-void QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
+void QuickAccessToolbarModel::insert(int index, QuickAccessEntry entry)
 {
-    EntryDefinition entry;
-    entry.caption = group.caption;
-    append({entry, true, group.name});
+    // Entries on the toolbar show their picture only; a command without a picture shows its
+    // caption instead, or its button would be an empty square.
+    entry.entry.showCaption = !entry.isGroup() && entry.entry.imageIndex < 0;
+    m_entries.insert(index, std::move(entry));
+}
+
+int QuickAccessToolbarModel::addEntry(const EntryDefinition &entry)
+{
+    // A hidden entry for the command comes back rather than a second one.
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const QuickAccessEntry &held = m_entries.at(i);
+        if (!held.isGroup() && !held.shown && !entry.command.isEmpty() &&
+            held.entry.command == entry.command) {
+            setShown(int(i), true);
+            return int(i);
+        }
+    }
+    insertEntry(int(m_entries.size()), entry);
+    return int(m_entries.size()) - 1;
+}
+
+void QuickAccessToolbarModel::insertEntry(int index, const EntryDefinition &entry)
+{
+    index = qBound(0, index, int(m_entries.size()));
+    insert(index, {entry, true, {}});
+    Q_EMIT entryAdded(index);
+}
+
+void QuickAccessToolbarModel::moveEntry(int from, int to)
+{
+    const int count = int(m_entries.size());
+    if (from < 0 || from >= count)
+        return;
+    to = qBound(0, to, count - 1);
+    if (to == from)
+        return;
+    m_entries.move(from, to);
+    Q_EMIT entryMoved(from, to);
+}
+
+int QuickAccessToolbarModel::addGroup(const GroupDefinition &group)
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries.at(i).group == group.name)
+            return int(i);
+    }
+    QuickAccessEntry added;
+    added.entry.caption = group.caption;
+    added.group = group.name;
+    added.tag = kGroupEntryTag;
+    added.groupDefinition = group;
+    insert(int(m_entries.size()), std::move(added));
     Q_EMIT entryAdded(int(m_entries.size()) - 1);
+    return int(m_entries.size()) - 1;
 }
 
 void QuickAccessToolbarModel::removeEntry(int index)
@@ -64,6 +115,14 @@ QStringList QuickAccessToolbarModel::addedGroups() const
             groups.append(entry.group);
     }
     return groups;
+}
+
+void QuickAccessToolbarModel::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    Q_EMIT visibilityChanged(visible);
 }
 
 void QuickAccessToolbarModel::setPosition(QuickAccessPosition position)

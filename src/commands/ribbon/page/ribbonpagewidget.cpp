@@ -117,6 +117,29 @@ int RibbonPageWidget::displayPosition(const RibbonGroupWidget *group) const
     return defined < 0 ? -1 : int(m_displayOrder.indexOf(int(defined)));
 }
 
+void RibbonPageWidget::setGroupShown(const RibbonGroupWidget *group, bool shown)
+{
+    const int defined = int(m_groups.indexOf(group));
+    if (defined < 0 || shown == !m_hiddenGroups.contains(defined))
+        return;
+    if (shown) {
+        m_hiddenGroups.removeOne(defined);
+    } else {
+        m_hiddenGroups.append(defined);
+        m_collapsedButtons.at(defined)->hideDropDown();
+        m_collapsedButtons.at(defined)->hide();
+        m_groups.at(defined)->hide();
+    }
+    updateDisplayOrder();
+    updateCollapsing();
+}
+
+bool RibbonPageWidget::isGroupShown(const RibbonGroupWidget *group) const
+{
+    const int defined = int(m_groups.indexOf(group));
+    return defined >= 0 && !m_hiddenGroups.contains(defined);
+}
+
 bool RibbonPageWidget::isCollapsed(const RibbonGroupWidget *group) const
 {
     const int position = displayPosition(group);
@@ -164,7 +187,8 @@ void RibbonPageWidget::updateDisplayOrder()
     indices.reserve(m_definition.groups.size());
     for (const GroupDefinition &group : std::as_const(m_definition.groups))
         indices.append(group.groupIndex);
-    const QList<int> order = groupDisplayOrder(indices, layoutDirection());
+    QList<int> order = groupDisplayOrder(indices, layoutDirection());
+    order.removeIf([this](int defined) { return m_hiddenGroups.contains(defined); });
     if (order == m_displayOrder)
         return;
     // The stack refers to display positions, which now mean other groups.
@@ -243,8 +267,8 @@ void RibbonPageWidget::scrollLeft()
 QSize RibbonPageWidget::sizeHint() const
 {
     QList<int> widths;
-    for (const RibbonGroupWidget *group : m_groups)
-        widths.append(group->expandedWidth());
+    for (int defined : m_displayOrder)
+        widths.append(m_groups.at(defined)->expandedWidth());
     return {pageWidthNeeded(widths), kPageAreaHeight};
 }
 

@@ -41,6 +41,10 @@ public:
     const QList<RibbonGroupWidget *> &groups() const { return m_groups; }
     QList<RibbonGroupWidget *> groupsInDisplayOrder() const;
 
+    // A hidden group leaves the page and the groups after it close up.
+    void setGroupShown(const RibbonGroupWidget *group, bool shown);
+    bool isGroupShown(const RibbonGroupWidget *group) const;
+
     bool isCollapsed(const RibbonGroupWidget *group) const;
     // The button that stands for `group` while it is collapsed (hidden otherwise).
     CollapsedGroupButton *collapsedButton(const RibbonGroupWidget *group) const;
@@ -80,6 +84,7 @@ private:
     QList<RibbonGroupWidget *> m_groups;              // definition order
     QList<CollapsedGroupButton *> m_collapsedButtons; // definition order
     QList<int> m_displayOrder;                        // definition positions, in display order
+    QList<int> m_hiddenGroups;                        // definition positions
     GroupCollapseStack m_collapse;                    // positions in display order
     int m_scrollOffset = 0;
     QAbstractButton *m_scrollLeft = nullptr;

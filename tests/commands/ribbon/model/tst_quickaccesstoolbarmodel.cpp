@@ -76,6 +76,73 @@ private Q_SLOTS:
         QCOMPARE(removed.size(), 0);
     }
 
+    // Adding the command of a hidden entry shows that entry again instead of a second one.
+    void addingShowsAHiddenEntryAgain()
+    {
+        QuickAccessToolbarModel model(definition);
+        QSignalSpy added(&model, &QuickAccessToolbarModel::entryAdded);
+        QVERIFY(model.showsCommand(u"Action6"_s));
+        model.setShown(0, false);
+        QVERIFY(!model.showsCommand(u"Action6"_s));
+        QCOMPARE(model.addEntry(commandEntry(u"&Zpět", u"Action6", 9)), 0);
+        QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"Vpred"_s}));
+        QVERIFY(model.entries().at(0).shown);
+        QVERIFY(model.showsCommand(u"Action6"_s));
+        QCOMPARE(added.size(), 0);
+        // A command that is shown already gets another entry only when asked directly.
+        QCOMPARE(model.addEntry(commandEntry(u"&Vpřed", u"Vpred", 6)), 2);
+        QCOMPARE(added.size(), 1);
+    }
+
+    void insertAtAPlaceAndMoveAlong()
+    {
+        QuickAccessToolbarModel model(definition);
+        QSignalSpy added(&model, &QuickAccessToolbarModel::entryAdded);
+        QSignalSpy moved(&model, &QuickAccessToolbarModel::entryMoved);
+
+        model.insertEntry(1, commandEntry(u"&Stop"_s, u"stop"_s, 8));
+        QCOMPARE(commandsOf(model), (QStringList{u"Action6"_s, u"stop"_s, u"Vpred"_s}));
+        QCOMPARE(added.takeFirst().at(0).toInt(), 1);
+        model.insertEntry(0, commandEntry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
+        QCOMPARE(added.takeFirst().at(0).toInt(), 0);
+        // Past either end the entry goes to that end.
+        model.insertEntry(99, commandEntry(u"Výjmout"_s, u"EditCut1"_s, 2));
+        QCOMPARE(added.takeFirst().at(0).toInt(), 4);
+        model.insertEntry(-3, commandEntry(u"&Vložit"_s, u"EditPaste1"_s, 5));
+        QCOMPARE(added.takeFirst().at(0).toInt(), 0);
+        QCOMPARE(commandsOf(model), (QStringList{u"EditPaste1"_s, u"Aktualizace"_s, u"Action6"_s,
+                                                 u"stop"_s, u"Vpred"_s, u"EditCut1"_s}));
+
+        model.setShown(2, false);
+        model.moveEntry(2, 4);
+        QCOMPARE(commandsOf(model), (QStringList{u"EditPaste1"_s, u"Aktualizace"_s, u"stop"_s,
+                                                 u"Vpred"_s, u"Action6"_s, u"EditCut1"_s}));
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(moved.at(0).at(0).toInt(), 2);
+        QCOMPARE(moved.at(0).at(1).toInt(), 4);
+        // The entry keeps its state when it moves.
+        QVERIFY(!model.entries().at(4).shown);
+        model.moveEntry(5, 0);
+        QCOMPARE(commandsOf(model).first(), u"EditCut1"_s);
+        QCOMPARE(commandsOf(model).last(), u"Action6"_s);
+        // Onto itself or from nowhere: nothing happens.
+        model.moveEntry(3, 3);
+        model.moveEntry(6, 0);
+        QCOMPARE(moved.size(), 2);
+        // A target past the end is the last place.
+        model.moveEntry(0, 40);
+        QCOMPARE(commandsOf(model).last(), u"EditCut1"_s);
+    }
+
+    void onlyAnEntryWithoutPictureShowsItsCaption()
+    {
+        QuickAccessToolbarModel model(definition);
+        model.addEntry(commandEntry(u"Offline"_s, u"Action2"_s, -1));
+        model.insertEntry(0, commandEntry(u"Aktualizace"_s, u"Aktualizace"_s, 0));
+        QVERIFY(model.entries().constLast().entry.showCaption);
+        QVERIFY(!model.entries().constFirst().entry.showCaption);
+    }
+
     void groupAddedAsAWhole()
     {
         QuickAccessToolbarModel model(definition);
@@ -90,10 +157,19 @@ private Q_SLOTS:
         const QuickAccessEntry &item = model.entries().constLast();
         QCOMPARE(item.entry.caption, u"Systém"_s);
         QVERIFY(item.entry.command.isEmpty());
+        QCOMPARE(item.tag, 100);
+        QVERIFY(item.isGroup());
+        QCOMPARE(item.groupDefinition.entries.size(), 1);
+        QVERIFY(model.hasGroup(u"RibbonGroup3"_s));
+        // Once added, the group stays a single entry.
+        QCOMPARE(model.addGroup(system), 2);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(model.entries().size(), 3);
         // A group entry is not an entry for one of the group's commands.
         QCOMPARE(model.indexOfCommand(u"Action5"_s), -1);
         model.removeEntry(2);
         QCOMPARE(model.addedGroups(), QStringList());
+        QVERIFY(!model.hasGroup(u"RibbonGroup3"_s));
     }
 
     void positionAboveOrBelow()
