@@ -16,6 +16,7 @@
 #include "ribbon/controls/ribbontabbutton.h"
 #include "ribbon/customise/tribboncustomizedlg.h"
 #include "ribbon/page/ribbongroupwidget.h"
+#include "ribbon/keytips/keytipcontroller.h"
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/geometry/tabrowlayout.h"
 #include "ribbon/menus/droppedpagehost.h"
@@ -115,6 +116,8 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
         window->installEventFilter(this);
     // Like a mouse hook: the wheel over any part of the ribbon switches tabs.
     qApp->installEventFilter(this);
+    // Installed after the wheel's filter, it sees the wheel first, and every key.
+    new KeyTipController(*this, *m_captionBar, m_definition);
     setFixedHeight(ribbonHeight(m_state));
 }
 

@@ -24,8 +24,13 @@ public:
     {
         if (kind == QAccessible::Name)
             return button()->accessibleName();
+        if (kind == QAccessible::Accelerator)
+            return keyTip();
         return QAccessibleWidget::text(kind);
     }
+
+    // The keys that reach the control through key tips, as its keyboard shortcut.
+    QString keyTip() const { return button()->property(kAccessibleKeyTipProperty).toString(); }
 
     QAccessible::State state() const override
     {
@@ -39,6 +44,12 @@ public:
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == pressAction() && !keyTip().isEmpty())
+            return {keyTip()};
+        return {};
+    }
     void doAction(const QString &action) override
     {
         if (action == pressAction())
@@ -59,10 +70,30 @@ QAccessibleInterface *ribbonAccessibleFactory(const QString &className, QObject 
         button && (button->property("ribbonMenuItem").toBool() ||
                    (button->parent() && button->parent()->property("ribbonMenuItems").toBool())))
         return new AccessibleRibbonControl(button, QAccessible::MenuItem);
+    // Entries and the application button, which key tips reach, are plain buttons.
+    if (auto *entry = qobject_cast<RibbonEntryButton *>(object))
+        return new AccessibleRibbonControl(entry, QAccessible::Button);
+    if (auto *button = qobject_cast<QAbstractButton *>(object);
+        button && button->property(kAccessibleKeyTipProperty).isValid())
+        return new AccessibleRibbonControl(button, QAccessible::Button);
     return nullptr;
 }
 
 } // namespace
+
+void setAccessibleKeyTip(QWidget *control, const QString &keys)
+{
+    if (!control)
+        return;
+    const bool first = !control->property(kAccessibleKeyTipProperty).isValid();
+    control->setProperty(kAccessibleKeyTipProperty, keys);
+    // A control that had its interface before it had key tips gets one that tells them.
+    if (first) {
+        if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            accessible && !dynamic_cast<AccessibleRibbonControl *>(accessible))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+    }
+}
 
 void installRibbonAccessibility()
 {

@@ -77,6 +77,14 @@ inline constexpr QColor applicationInnerRim{0xff, 0xff, 0xff, 150};
 inline constexpr QColor droppedPageShadowTop{0x00, 0x00, 0x00, 70};
 inline constexpr QColor droppedPageShadowBottom{0x00, 0x00, 0x00, 0};
 
+// Key tips: a small white-to-silver label with a darker frame and a soft shadow; the keyboard
+// focus mark: a dotted line of the text colour over a light halo.
+inline constexpr QColor keyTipTop{0xff, 0xff, 0xff};
+inline constexpr QColor keyTipBottom{0xdc, 0xe1, 0xe8};
+inline constexpr QColor keyTipFrame{0x87, 0x8e, 0x97};
+inline constexpr QColor keyTipShadow{0x40, 0x50, 0x68, 0x50};
+inline constexpr QColor focusMarkHalo{0xff, 0xff, 0xff, 200};
+
 // The caption bar and tab row background across a rectangle.
 void paintCaptionBar(QPainter &painter, const QRectF &rect);
 // The page area below the tabs, with its frame.

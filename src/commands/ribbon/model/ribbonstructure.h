@@ -37,6 +37,8 @@ struct PageDefinition
     QString caption;
     int index = 0;
     QList<GroupDefinition> groups; // as defined; displayed by GroupIndex
+    QString keyTip = {}; // its tab's; defaulted, so that definitions may leave it out
+
     friend bool operator==(const PageDefinition &, const PageDefinition &) = default;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ribbon/model/ribbonstructure.h"
+
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+namespace Tagovnik::Ribbon {
+
+class CaptionBarWidget;
+
+// A control that a key tip reaches, and where on it the key tip's label hangs.
+struct KeyTipTarget
+{
+    enum class Kind { ApplicationButton, ToolbarEntry, Tab, PageEntry };
+
+    QPointer<QWidget> control;
+    QString keyTip;
+    Kind kind = Kind::PageEntry;
+};
+
+// The application button, the quick access toolbar's shown entries in toolbar order (also those
+// the toolbar has no room for: their key tips still reach them), then the tabs with a key tip.
+QList<KeyTipTarget> topLevelKeyTipTargets(QWidget &ribbon, CaptionBarWidget &captionBar,
+                                          const RibbonDefinition &definition);
+// The entries with a key tip on the page on show.
+QList<KeyTipTarget> pageKeyTipTargets(QWidget &ribbon);
+
+// Where a label of `labelSize` goes for a control at `control`: centred low on the application
+// button, half below a toolbar entry or a tab, low on the left of a page's entry.
+QRect keyTipLabelRect(KeyTipTarget::Kind kind, const QRect &control, const QSize &labelSize);
+
+// Tells screen readers the keys that reach each control: "Alt, F", "Alt, 2", "Alt, H, B".
+void updateSpokenKeyTips(QWidget &ribbon, CaptionBarWidget &captionBar,
+                         const RibbonDefinition &definition);
+
+} // namespace Tagovnik::Ribbon
