@@ -17,7 +17,7 @@ endif
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-qpa-plugins \
 	libgl-dev libgl1-mesa-dri fonts-wine \
-	xvfb xauth desktop-file-utils \
+	xvfb xauth xdotool desktop-file-utils \
 	python3 tidy
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
