@@ -31,12 +31,17 @@ function(tagovnik_add_test)
         set(ARG_TIMEOUT 120)
     endif()
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    tagovnik_sanitizer_environment(${ARG_NAME})
+endfunction()
+
+# The sanitizers' settings for a test of a sanitized build.
+function(tagovnik_sanitizer_environment test)
     if(TAGOVNIK_SANITIZE)
         # Any report ends the test. Leak checking is off: the system's libraries
         # (D-Bus, fontconfig, the engine, unloaded iconv modules) keep memory to
         # the end on purpose. The engine frees some objects with a sized delete
         # of their base class, which is its own and reported on every run.
-        set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT
+        set_tests_properties(${test} PROPERTIES ENVIRONMENT
             "ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     endif()
 endfunction()
