@@ -11,7 +11,6 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -90,6 +89,13 @@ ApplicationMenuPopup::ApplicationMenuPopup(RibbonContext &context,
         watchChoice(button);
         m_optionButtons.append(button);
     }
+    // Up and Down go through the rows, then the option buttons; the rows have access letters.
+    QList<KeyboardItem> items;
+    for (RibbonEntryButton *row : std::as_const(m_entries))
+        items.append(KeyboardItem{row, accessLetter(row->entry().caption)});
+    for (QAbstractButton *button : std::as_const(m_optionButtons))
+        items.append(KeyboardItem{button, {}});
+    setKeyboardItems(items, ItemFlow::Column);
 
     // Laid out once hanging from the screen's corner, so that the menu has its size and
     // contents before it is first shown.
@@ -135,7 +141,6 @@ void ApplicationMenuPopup::popup(const QRect &applicationButtonOnScreen)
         screen = this->screen();
     const QRect workArea = screen ? screen->availableGeometry() : QRect();
     m_applicationButton = applicationButtonOnScreen;
-    m_current = -1;
     m_layout = layoutFor(applicationButtonOnScreen, workArea);
     arrange();
     showAt(m_layout.popup.topLeft());
@@ -151,72 +156,6 @@ void ApplicationMenuPopup::ownerPressed(bool secondClick)
 {
     if (secondClick)
         Q_EMIT applicationButtonDoubleClicked();
-}
-
-// Up and Down go round the enabled rows and option buttons; the current one takes the focus,
-// so that screen readers follow it.
-void ApplicationMenuPopup::moveCurrent(int step)
-{
-    if (m_items.isEmpty())
-        m_items = QList<QAbstractButton *>(m_entries.begin(), m_entries.end()) + m_optionButtons;
-    const int count = int(m_items.size());
-    int next = m_current < 0 ? (step > 0 ? -1 : count) : m_current;
-    for (int tried = 0; tried < count; ++tried) {
-        next = ((next + step) % count + count) % count;
-        if (m_items.at(next)->isEnabled()) {
-            m_current = next;
-            m_items.at(next)->setFocus(Qt::TabFocusReason);
-            update();
-            return;
-        }
-    }
-}
-
-bool ApplicationMenuPopup::handleKey(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        moveCurrent(event.key() == Qt::Key_Down ? 1 : -1);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (QAbstractButton *current = currentItem())
-            choose(current);
-        return true;
-    default:
-        break;
-    }
-    const QString typed = event.text().toLower();
-    if (typed.size() == 1 && !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-        for (RibbonEntryButton *row : std::as_const(m_entries)) {
-            if (row->isEnabled() && accessLetter(row->entry().caption) == typed.front()) {
-                choose(row);
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-void ApplicationMenuPopup::keyPressEvent(QKeyEvent *event)
-{
-    if (!handleKey(*event))
-        RibbonPopup::keyPressEvent(event);
-}
-
-// The row that the arrows gave the focus gets the keys first: the menu's keys are the menu's.
-bool ApplicationMenuPopup::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && watched != this &&
-        m_items.contains(qobject_cast<QAbstractButton *>(watched)) &&
-        handleKey(*static_cast<QKeyEvent *>(event)))
-        return true;
-    return RibbonPopup::eventFilter(watched, event);
 }
 
 void ApplicationMenuPopup::resizeEvent(QResizeEvent *event)
@@ -278,11 +217,6 @@ void ApplicationMenuPopup::paintEvent(QPaintEvent *)
     painter.setPen(Palette::menuRule);
     const int rule = m_layout.heading.bottom();
     painter.drawLine(headingText.left() - 2, rule, headingText.right() + 2, rule);
-
-    // The row or option button that the arrow keys reached.
-    if (QAbstractButton *current = currentItem())
-        Palette::paintButton(painter, QRectF(current->geometry()).adjusted(0.5, 0.5, -0.5, -0.5),
-                             Palette::ButtonState::Hot);
 
     // The part of the application button that the menu hangs over, so that it looks unbroken.
     if (!m_applicationButton.isNull()) {

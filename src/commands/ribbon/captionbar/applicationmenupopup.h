@@ -33,8 +33,6 @@ public:
     const QList<QAbstractButton *> &optionButtons() const { return m_optionButtons; }
     QString heading() const { return m_menu.caption; }
     const ApplicationMenuLayout &menuLayout() const { return m_layout; }
-    // The row or option button that Up and Down moved to (highlighted; Enter chooses it).
-    QAbstractButton *currentItem() const { return m_items.value(m_current); }
 
 Q_SIGNALS:
     // The second click of a double-click on the application button reached the open menu.
@@ -45,17 +43,12 @@ protected:
     bool pressHitsOwner(const QPoint &globalPos) const override;
     void ownerPressed(bool secondClick) override;
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     ApplicationMenuLayout layoutFor(const QRect &applicationButtonOnScreen,
                                     const QRect &workArea) const;
     void arrange();
-    void moveCurrent(int step);
-    // Esc, the arrows, Enter, Space and the access letters; true when the key was used.
-    bool handleKey(const QKeyEvent &event);
 
     RibbonContext &m_context;
     ApplicationMenuDefinition m_menu;
@@ -65,9 +58,6 @@ private:
     QList<RibbonEntryButton *> m_rows;
     ApplicationMenuLayout m_layout;
     QRect m_applicationButton; // on screen, while the menu is up
-    // The rows, then the option buttons: what Up and Down go through.
-    QList<QAbstractButton *> m_items;
-    int m_current = -1;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -1,5 +1,6 @@
 #include "ribbon/captionbar/quickaccessgroupbutton.h"
 
+#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/page/groupdropdown.h"
 
 namespace Tagovnik::Ribbon {
@@ -41,7 +42,13 @@ void QuickAccessGroupButton::showDropDown()
         return;
     m_dropDown->setLayoutDirection(layoutDirection());
     m_dropDown->fitGroup();
-    m_dropDown->showBelow(QRect(mapToGlobal(QPoint(0, 0)), size()));
+    // Out of sight on the toolbar (its key tip still reaches it), the group drops down below
+    // the toolbar's end button, behind which it waits.
+    const QWidget *anchor = this;
+    if (auto *toolbar = qobject_cast<QuickAccessToolbarWidget *>(parentWidget());
+        toolbar && !isVisible())
+        anchor = toolbar->endButton();
+    m_dropDown->showBelow(QRect(anchor->mapToGlobal(QPoint(0, 0)), anchor->size()));
 }
 
 bool QuickAccessGroupButton::isDroppedDown() const

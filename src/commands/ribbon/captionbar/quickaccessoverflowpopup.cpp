@@ -1,7 +1,5 @@
 #include "ribbon/captionbar/quickaccessoverflowpopup.h"
 
-#include "actionmanager.h"
-#include "entrypicture.h"
 #include "ribbon/captionbar/quickaccessendbutton.h"
 #include "ribbon/captionbar/quickaccessgroupbutton.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
@@ -23,19 +21,6 @@ namespace {
 
 constexpr int kPadding = 3;
 
-bool hasPicture(const RibbonEntryButton &entry)
-{
-    const Command *command = entry.command();
-    return chooseEntryPicture({
-               .imageIndex = entry.entry().imageIndex,
-               .applicationMenuEntry = false,
-               .enabled = true,
-               .barList = entry.barList().images(),
-               .commandList = command ? std::optional(command->list().images()) : std::nullopt,
-           })
-        .has_value();
-}
-
 } // namespace
 
 QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
@@ -52,7 +37,7 @@ QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
     const int top = kPadding;
     for (RibbonEntryButton *source : toolbar.overflowEntries()) {
         EntryDefinition entry = source->entry();
-        entry.showCaption = !hasPicture(*source);
+        entry.showCaption = source->picture(devicePixelRatioF()).isNull();
         RibbonEntryButton *copy = nullptr;
         if (auto *group = qobject_cast<QuickAccessGroupButton *>(source)) {
             // Its group drops down from it, so the pop-up stays.
@@ -77,6 +62,12 @@ QuickAccessOverflowPopup::QuickAccessOverflowPopup(RibbonContext &context,
         Q_EMIT menuRequested();
     });
     resize(x + kPadding, kSmallRibbonButtonHeight + 2 * kPadding);
+
+    QList<KeyboardItem> items;
+    for (RibbonEntryButton *entry : std::as_const(m_entries))
+        items.append(KeyboardItem{entry, {}});
+    items.append(KeyboardItem{m_menuButton, {}});
+    setKeyboardItems(items, ItemFlow::Row);
 }
 
 QAbstractButton *QuickAccessOverflowPopup::menuButton() const

@@ -17,9 +17,17 @@ Palette::ButtonState RibbonButton::visualState() const
     using Palette::ButtonState;
     if (isDown() || showsPressed())
         return ButtonState::Pressed;
-    if (isEnabled() && underMouse())
+    if (isEnabled() && (underMouse() || m_keyboardCurrent))
         return ButtonState::Hot;
     return ButtonState::Normal;
+}
+
+void RibbonButton::setKeyboardCurrent(bool current)
+{
+    if (current == m_keyboardCurrent)
+        return;
+    m_keyboardCurrent = current;
+    update();
 }
 
 bool RibbonButton::event(QEvent *event)

@@ -17,8 +17,13 @@ class RibbonButton : public QAbstractButton
 public:
     explicit RibbonButton(QWidget *parent = nullptr);
 
+    // The item of a pop-up that the arrow keys reached looks hot, as under the mouse.
+    void setKeyboardCurrent(bool current);
+    bool isKeyboardCurrent() const { return m_keyboardCurrent; }
+
 protected:
-    // Pressed while held down or while showsPressed() says so, hot under the mouse.
+    // Pressed while held down or while showsPressed() says so, hot under the mouse or as the
+    // keyboard's current item.
     Palette::ButtonState visualState() const;
     // A button whose pop-up is open keeps looking pressed.
     virtual bool showsPressed() const { return false; }
@@ -29,6 +34,8 @@ protected:
 
 private:
     void withLaterRepaint(const std::function<void()> &handle);
+
+    bool m_keyboardCurrent = false;
 };
 
 } // namespace Tagovnik::Ribbon

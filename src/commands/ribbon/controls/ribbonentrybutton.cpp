@@ -72,6 +72,20 @@ QSize RibbonEntryButton::sizeHint() const
     return geometryFor({}).size;
 }
 
+QPixmap RibbonEntryButton::picture(qreal devicePixelRatio) const
+{
+    const std::optional<EntryPicture> picture = chooseEntryPicture({
+        .imageIndex = m_entry.imageIndex,
+        .applicationMenuEntry = m_kind == Kind::ApplicationMenu,
+        .enabled = isEnabled(),
+        .barList = m_barList.images(),
+        .commandList = m_command ? std::optional(m_command->list().images()) : std::nullopt,
+    });
+    if (!picture)
+        return {};
+    return m_context.picture(picture->list, picture->index, devicePixelRatio);
+}
+
 void RibbonEntryButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -83,16 +97,7 @@ void RibbonEntryButton::paintEvent(QPaintEvent *)
         state = ButtonState::Checked;
     Palette::paintButton(painter, rect(), state, m_kind == Kind::ApplicationMenu ? 3 : 2.5);
 
-    const std::optional<EntryPicture> picture = chooseEntryPicture({
-        .imageIndex = m_entry.imageIndex,
-        .applicationMenuEntry = m_kind == Kind::ApplicationMenu,
-        .enabled = isEnabled(),
-        .barList = m_barList.images(),
-        .commandList = m_command ? std::optional(m_command->list().images()) : std::nullopt,
-    });
-    if (picture) {
-        const QPixmap pixmap =
-            m_context.picture(picture->list, picture->index, devicePixelRatioF());
+    if (const QPixmap pixmap = picture(devicePixelRatioF()); !pixmap.isNull()) {
         const QSize extent = pixmap.deviceIndependentSize().toSize();
         QRect target(geometry.picture.topLeft(), extent);
         if (m_kind == Kind::ApplicationMenu)

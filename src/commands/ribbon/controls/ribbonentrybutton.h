@@ -5,6 +5,8 @@
 
 #include "ribbon/controls/ribbonbutton.h"
 
+#include <QPixmap>
+
 namespace Tagovnik {
 class ActionManager;
 class Command;
@@ -36,6 +38,8 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // The picture the entry shows, or a null pixmap when it shows none.
+    QPixmap picture(qreal devicePixelRatio) const;
 
     // Height of an application-menu row and the size of its picture place.
     static constexpr int applicationMenuRowHeight = 44;

@@ -12,7 +12,9 @@ namespace Tagovnik::Ribbon {
 // a press on the owner while it is open only closes it, without being replayed to the owner,
 // which would open it again at once; and a button chosen in it closes the pop-up first and
 // then runs, so that whatever the command shows is not covered by the pop-up, and the pop-up
-// is gone even when the command fails. It offers no hover help.
+// is gone even when the command fails. The keyboard goes through its items: the arrows move,
+// Enter and Space choose, an access letter chooses its item, Esc closes. It offers no hover
+// help.
 class RibbonPopup : public QWidget
 {
     Q_OBJECT
@@ -34,12 +36,24 @@ public:
     // The screens' work areas, as the placement of pop-ups takes them.
     static QList<QRect> workAreas();
 
+    // The item that the arrow keys moved to (shown hot; Enter chooses it), or nullptr.
+    QAbstractButton *currentItem() const;
+
 Q_SIGNALS:
     void shownChanged(bool shown);
 
 protected:
+    struct KeyboardItem
+    {
+        QAbstractButton *button = nullptr;
+        QChar accessLetter; // lower case; null when the item has none
+    };
+    enum class ItemFlow { Column, Row };
+
     // Buttons in the pop-up that close it when clicked with the mouse.
     void watchChoice(QAbstractButton *button);
+    // What the keyboard goes through, in order. In a row Left and Right move as well.
+    void setKeyboardItems(const QList<KeyboardItem> &items, ItemFlow flow);
     // Whether a press at this screen point falls on the owner, outside the pop-up; round owners
     // narrow it.
     virtual bool pressHitsOwner(const QPoint &globalPos) const;
@@ -49,13 +63,21 @@ protected:
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // True when the pop-up used the key.
+    bool handleKey(const QKeyEvent &event);
+    void setCurrent(int item);
+
     QPointer<QWidget> m_owner;
+    QList<KeyboardItem> m_items;
+    ItemFlow m_flow = ItemFlow::Column;
+    int m_current = -1;
     QElapsedTimer m_openedAt;
 };
 

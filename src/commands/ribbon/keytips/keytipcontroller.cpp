@@ -3,7 +3,7 @@
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
 #include "ribbon/keytips/keytipkey.h"
-#include "ribbon/keytips/keytiplabel.h"
+#include "ribbon/keytips/keytiplabels.h"
 #include "ribbon/keytips/keytiptargets.h"
 #include "ribbon/keytips/ribbonkeyboardnavigation.h"
 
@@ -11,7 +11,6 @@
 #include <QInputMethod>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace Tagovnik::Ribbon {
 
@@ -50,6 +49,7 @@ KeyTipController::KeyTipController(QWidget &ribbon, CaptionBarWidget &captionBar
                                    const RibbonDefinition &definition)
     : QObject(&ribbon), m_ribbon(ribbon), m_captionBar(captionBar), m_definition(definition),
       m_navigation(new RibbonKeyboardNavigation(ribbon, captionBar.applicationButton())),
+      m_labels(new KeyTipLabels(*ribbon.window(), this)),
       m_evdevKeyCodes(platformUsesEvdevKeyCodes())
 {
     setObjectName(QStringLiteral("KeyTips"));
@@ -66,17 +66,11 @@ KeyTipController::KeyTipController(QWidget &ribbon, CaptionBarWidget &captionBar
 KeyTipController::~KeyTipController()
 {
     qApp->removeEventFilter(this);
-    clearLabels();
 }
 
 QList<KeyTipLabel *> KeyTipController::labels() const
 {
-    QList<KeyTipLabel *> labels;
-    for (const Target &target : m_targets) {
-        if (target.label && target.label->isVisible())
-            labels.append(target.label);
-    }
-    return labels;
+    return m_labels->shown();
 }
 
 void KeyTipController::enter()
@@ -98,7 +92,7 @@ void KeyTipController::leave()
 {
     if (m_mode == Mode::Off)
         return;
-    clearLabels();
+    m_labels->clear();
     m_targets.clear();
     m_matcher.setKeyTips({});
     m_mode = Mode::Off;
@@ -113,78 +107,24 @@ void KeyTipController::leave()
 
 void KeyTipController::show(Mode mode)
 {
-    clearLabels();
-    m_targets.clear();
-    for (const KeyTipTarget &target :
-         mode == Mode::PageLevel ? pageKeyTipTargets(m_ribbon)
-                                 : topLevelKeyTipTargets(m_ribbon, m_captionBar, m_definition))
-        m_targets.append({target, {}});
+    m_targets = mode == Mode::PageLevel
+                    ? pageKeyTipTargets(m_ribbon)
+                    : topLevelKeyTipTargets(m_ribbon, m_captionBar, m_definition);
     QStringList keyTips;
-    QWidget *window = m_ribbon.window();
-    for (Target &target : m_targets) {
+    for (const KeyTipTarget &target : std::as_const(m_targets))
         keyTips.append(target.keyTip);
-        if (!target.control->isVisible())
-            continue;
-        target.label = new KeyTipLabel(target.keyTip, window);
-        target.label->setFont(m_ribbon.font());
-        target.label->resize(target.label->sizeHint());
-        target.label->setDimmed(!target.control->isEnabled());
-    }
     m_matcher.setKeyTips(keyTips);
-    placeLabels();
-    for (const Target &target : std::as_const(m_targets)) {
-        if (target.label) {
-            target.label->raise();
-            target.label->show();
-        }
-    }
+    m_labels->show(m_targets, m_ribbon.font());
     const bool changed = mode != m_mode;
     m_mode = mode;
     if (changed)
         Q_EMIT modeChanged(m_mode);
 }
 
-void KeyTipController::clearLabels()
-{
-    for (Target &target : m_targets)
-        delete target.label;
-}
-
-// Each label hangs from its control, always inside the window.
-void KeyTipController::placeLabels()
-{
-    m_placingScheduled = false;
-    QWidget *window = m_ribbon.window();
-    for (const Target &target : std::as_const(m_targets)) {
-        if (!target.label || !target.control)
-            continue;
-        const QRect control(target.control->mapTo(window, QPoint(0, 0)), target.control->size());
-        QRect label = keyTipLabelRect(target.kind, control, target.label->size());
-        label.moveLeft(qBound(0, label.left(), qMax(0, window->width() - label.width())));
-        label.moveTop(qBound(0, label.top(), qMax(0, window->height() - label.height())));
-        target.label->move(label.topLeft());
-        target.label->setDimmed(!target.control->isEnabled());
-    }
-}
-
-void KeyTipController::schedulePlacing()
-{
-    if (m_placingScheduled)
-        return;
-    m_placingScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        if (m_placingScheduled)
-            placeLabels();
-    });
-}
-
 // Labels whose key tip no longer begins with what was typed go away meanwhile.
 void KeyTipController::updateCandidates()
 {
-    for (int i = 0; i < m_targets.size(); ++i) {
-        if (KeyTipLabel *label = m_targets.at(i).label)
-            label->setVisible(m_matcher.isCandidate(i));
-    }
+    m_labels->showCandidates([this](int target) { return m_matcher.isCandidate(target); });
 }
 
 // Key events are looked at once, where they are delivered first: at the control with the
@@ -396,8 +336,8 @@ bool KeyTipController::eventFilter(QObject *watched, QEvent *event)
         if (m_mode != Mode::Off && watched->isWidgetType() &&
             (watched == m_ribbon.window() ||
              m_ribbon.window()->isAncestorOf(static_cast<QWidget *>(watched))) &&
-            !qobject_cast<KeyTipLabel *>(watched))
-            schedulePlacing();
+            !m_labels->owns(watched))
+            m_labels->schedulePlacing();
         break;
     default:
         break;

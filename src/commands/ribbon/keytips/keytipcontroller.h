@@ -17,6 +17,7 @@ namespace Tagovnik::Ribbon {
 
 class CaptionBarWidget;
 class KeyTipLabel;
+class KeyTipLabels;
 class RibbonKeyboardNavigation;
 
 // Key tips: Alt pressed and released alone, or F10, shows a key tip on each control the
@@ -55,16 +56,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Target : KeyTipTarget
-    {
-        QPointer<KeyTipLabel> label;
-    };
     enum class KeyUse { Pass, Take, LeaveAndPass };
 
     void show(Mode mode);
-    void clearLabels();
-    void placeLabels();
-    void schedulePlacing();
     void updateCandidates();
 
     bool isForThisWindow(QObject *watched) const;
@@ -82,13 +76,13 @@ private:
     RibbonDefinition m_definition;
     RibbonKeyboardNavigation *m_navigation;
     Mode m_mode = Mode::Off;
-    QList<Target> m_targets;
+    QList<KeyTipTarget> m_targets;
+    KeyTipLabels *m_labels;
     KeyTipMatcher m_matcher;
     AltTap m_altTap;
     const bool m_evdevKeyCodes;
     QPointer<QWidget> m_returnFocus;
     bool m_inputMethodSuppressed = false;
-    bool m_placingScheduled = false;
     // Keys whose press the mode took: their releases are taken too.
     QSet<int> m_takenPresses;
 };

@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kHorizontalPadding = 4;
 constexpr int kVerticalPadding = 1;
+constexpr int kPictureSize = 16;
+constexpr int kPictureSpacing = 3;
 
 } // namespace
 
@@ -38,11 +40,21 @@ void KeyTipLabel::setDimmed(bool dimmed)
     update();
 }
 
+void KeyTipLabel::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    resize(sizeHint());
+    update();
+}
+
 QSize KeyTipLabel::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const int height = metrics.height() + 2 * kVerticalPadding + 2;
-    const int width = metrics.horizontalAdvance(m_keyTip) + 2 * kHorizontalPadding + 2;
+    const int pictureHeight = m_picture.isNull() ? 0 : kPictureSize + 2;
+    const int height = qMax(metrics.height(), pictureHeight) + 2 * kVerticalPadding + 2;
+    const int pictureWidth = m_picture.isNull() ? 0 : kPictureSize + kPictureSpacing;
+    const int width =
+        pictureWidth + metrics.horizontalAdvance(m_keyTip) + 2 * kHorizontalPadding + 2;
     // Never narrower than high, so that one character sits on a square.
     return {qMax(width, height), height};
 }
@@ -74,8 +86,20 @@ void KeyTipLabel::paintEvent(QPaintEvent *)
     painter.setPen(QPen(Palette::keyTipFrame, 1));
     painter.drawPath(path);
 
+    QRectF text = box;
+    if (!m_picture.isNull()) {
+        // Scaled into its place, as the toolbar shows it.
+        QRectF place(0, 0, kPictureSize, kPictureSize);
+        place.moveCenter(QPointF(box.left() + kHorizontalPadding + kPictureSize / 2.0,
+                                 box.center().y()));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setOpacity(m_dimmed ? 0.5 : 1.0);
+        painter.drawPixmap(place, m_picture, QRectF(m_picture.rect()));
+        painter.setOpacity(1.0);
+        text.setLeft(place.right() + kPictureSpacing);
+    }
     painter.setPen(m_dimmed ? Palette::disabledText : Palette::text);
-    painter.drawText(box, Qt::AlignCenter, m_keyTip);
+    painter.drawText(text, Qt::AlignCenter, m_keyTip);
 }
 
 } // namespace Tagovnik::Ribbon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace Tagovnik::Ribbon {
@@ -15,6 +16,9 @@ public:
     KeyTipLabel(const QString &keyTip, QWidget *parent);
 
     QString keyTip() const { return m_keyTip; }
+    // A label away from its target shows the target's picture before the key tip.
+    void setPicture(const QPixmap &picture);
+    QPixmap picture() const { return m_picture; }
     // A label of a target that cannot act now is drawn dimmed.
     void setDimmed(bool dimmed);
     bool isDimmed() const { return m_dimmed; }
@@ -27,6 +31,7 @@ protected:
 
 private:
     QString m_keyTip;
+    QPixmap m_picture;
     bool m_dimmed = false;
 };
 

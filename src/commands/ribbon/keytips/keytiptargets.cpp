@@ -37,8 +37,11 @@ QList<KeyTipTarget> topLevelKeyTipTargets(QWidget &ribbon, CaptionBarWidget &cap
     QuickAccessToolbarWidget *toolbar = captionBar.quickAccessToolbar();
     if (toolbar->isVisible()) {
         const QList<RibbonEntryButton *> entries = toolbar->shownEntries();
-        for (int i = 0; i < entries.size(); ++i)
-            targets.append({entries.at(i), quickAccessKeyTip(i), Kind::ToolbarEntry});
+        const QList<RibbonEntryButton *> outOfSight = toolbar->overflowEntries();
+        for (int i = 0; i < entries.size(); ++i) {
+            QWidget *anchor = outOfSight.contains(entries.at(i)) ? toolbar->endButton() : nullptr;
+            targets.append({entries.at(i), quickAccessKeyTip(i), Kind::ToolbarEntry, anchor});
+        }
     }
     const QList<RibbonTabButton *> tabs = tabsOf(ribbon);
     for (int i = 0; i < tabs.size() && i < definition.pages.size(); ++i) {
@@ -84,6 +87,23 @@ QRect keyTipLabelRect(KeyTipTarget::Kind kind, const QRect &control, const QSize
     QRect label(QPoint(0, 0), labelSize);
     label.moveCenter(centre);
     return label;
+}
+
+QList<QRect> keyTipRowRects(const QRect &anchor, const QList<QSize> &sizes, int right)
+{
+    QList<QRect> row;
+    int x = anchor.center().x();
+    for (const QSize &size : sizes) {
+        QRect label(QPoint(x, anchor.bottom() - size.height() / 2), size);
+        row.append(label);
+        x += size.width();
+    }
+    const int overshoot = row.isEmpty() ? 0 : row.constLast().right() - right;
+    if (overshoot > 0) {
+        for (QRect &label : row)
+            label.translate(-overshoot, 0);
+    }
+    return row;
 }
 
 void updateSpokenKeyTips(QWidget &ribbon, CaptionBarWidget &captionBar,

@@ -19,11 +19,14 @@ GroupDropDown::GroupDropDown(RibbonContext &context, const GroupDefinition &grou
 {
     setObjectName(group.name + u"DropDown");
     setAccessibleName(group.caption);
+    QList<KeyboardItem> items;
     for (RibbonEntryButton *entry : m_group->entries()) {
         watchChoice(entry);
         // Chosen another way (a screen reader's press), the entry closes the pop-up too.
         connect(entry, &QAbstractButton::clicked, this, &QWidget::close);
+        items.append(KeyboardItem{entry, {}});
     }
+    setKeyboardItems(items, ItemFlow::Column);
     fitGroup();
 }
 
