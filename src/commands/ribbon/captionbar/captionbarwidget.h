@@ -50,6 +50,7 @@ public:
     // The caption as drawn now, elided when the bar is too narrow for it.
     QString displayedCaptionText() const;
 
+    // The ribbon's quick access toolbar, wherever it stands now.
     QuickAccessToolbarWidget *quickAccessToolbar() const { return m_quickAccessToolbar; }
     QAbstractButton *applicationButton() const { return m_applicationButton; }
     ApplicationMenuPopup *applicationMenu() const { return m_applicationMenu; }
