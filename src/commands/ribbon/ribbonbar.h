@@ -82,7 +82,6 @@ Q_SIGNALS:
     void helpButtonClicked();
     // "Customize Quick Access Toolbar..." or "More Commands..." was chosen.
     void customizeRequested();
-    void minimisedChanged(bool minimised);
 
 protected:
     bool event(QEvent *event) override;

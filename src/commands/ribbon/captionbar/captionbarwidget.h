@@ -8,12 +8,9 @@
 #include "ribbon/windowchrome/windowmover.h"
 
 #include <QAbstractButton>
-#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
-class QMenu;
-class QPainter;
 
 namespace Tagovnik::Ribbon {
 
@@ -62,7 +59,7 @@ public:
     // Opens the application menu below the application button (also its key tip's action).
     void openApplicationMenu();
     // Opens the window menu with its top left at `globalPos`. It deletes itself when closed.
-    QMenu *openWindowMenu(const QPoint &globalPos);
+    void openWindowMenu(const QPoint &globalPos);
 
     QSize sizeHint() const override;
 
