@@ -34,6 +34,18 @@ function(tagovnik_add_test)
     tagovnik_sanitizer_environment(${ARG_NAME})
 endfunction()
 
+# A plain test of window-free rules: Qt Test and the named libraries, no test
+# support: tagovnik_add_plain_test(NAME <name> SOURCES ... [LIBRARIES ...]).
+function(tagovnik_add_plain_test)
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test ${ARG_LIBRARIES})
+    tagovnik_configure_target(${ARG_NAME})
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 60)
+    tagovnik_sanitizer_environment(${ARG_NAME})
+endfunction()
+
 # The sanitizers' settings for a test of a sanitized build.
 function(tagovnik_sanitizer_environment test)
     if(TAGOVNIK_SANITIZE)
@@ -41,7 +53,8 @@ function(tagovnik_sanitizer_environment test)
         # (D-Bus, fontconfig, the engine, unloaded iconv modules) keep memory to
         # the end on purpose. The engine frees some objects with a sized delete
         # of their base class, which is its own and reported on every run.
-        set_tests_properties(${test} PROPERTIES ENVIRONMENT
-            "ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+            "ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0:abort_on_error=1"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     endif()
 endfunction()

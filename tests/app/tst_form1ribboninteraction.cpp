@@ -92,7 +92,7 @@ class TestForm1RibbonInteraction : public QObject
 
     static RibbonMenu *dropDownMenu(RibbonBar *ribbon)
     {
-        QTest::mouseClick(ribbon->quickAccessToolbarView()->endButton(), Qt::LeftButton);
+        QTest::mouseClick(ribbon->captionBar()->quickAccessToolbar()->endButton(), Qt::LeftButton);
         return openMenu();
     }
 
@@ -246,7 +246,7 @@ private Q_SLOTS:
         RecordingForm form;
         showAt(form);
         RibbonBar *ribbon = form.Ribbon1;
-        QuickAccessToolbarWidget *toolbar = ribbon->quickAccessToolbarView();
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
         RibbonEntryButton *stop = navigation(ribbon, u"stop"_s);
 
         RibbonMenu *menu = rightClick(stop);
@@ -290,7 +290,7 @@ private Q_SLOTS:
         RecordingForm form;
         showAt(form);
         RibbonBar *ribbon = form.Ribbon1;
-        QuickAccessToolbarWidget *toolbar = ribbon->quickAccessToolbarView();
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
         ribbon->setTabIndex(1);
         RibbonGroupWidget *system = group(ribbon->page(1), u"Systém"_s);
         const QPoint emptyPart(system->width() / 2, system->height() - 5); // its caption band
@@ -330,7 +330,7 @@ private Q_SLOTS:
         TForm1 form;
         showAt(form);
         RibbonBar *ribbon = form.Ribbon1;
-        QuickAccessToolbarWidget *toolbar = ribbon->quickAccessToolbarView();
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
 
         RibbonMenu *menu = rightClick(toolbar->entries().at(1));
         QCOMPARE(texts(menu).constFirst(), u"Remove from Quick Access Toolbar"_s);
@@ -458,7 +458,7 @@ private Q_SLOTS:
         RecordingForm form;
         showAt(form, QSize(420, 600));
         RibbonBar *ribbon = form.Ribbon1;
-        QuickAccessToolbarWidget *toolbar = ribbon->quickAccessToolbarView();
+        QuickAccessToolbarWidget *toolbar = ribbon->captionBar()->quickAccessToolbar();
         for (RibbonEntryButton *added : group(ribbon->page(0), u"Orvalis"_s)->entries()) {
             if (toolbar->isOverflowing())
                 break;

@@ -150,7 +150,7 @@ QList<CustomisedBar> RibbonBar::customisedBars()
 {
     QList<CustomisedBar> bars;
     if (m_quickAccess->commandList() == m_definition.commandList) {
-        bars.append({u"RibbonQuickAccessToolbar1"_s, Texts::quickAccessToolbar,
+        bars.append({Texts::quickAccessToolbar,
                      [this] { return m_quickAccess->isVisible(); },
                      [this](bool shown) { m_quickAccess->setVisible(shown); }});
     }
@@ -158,7 +158,7 @@ QList<CustomisedBar> RibbonBar::customisedBars()
         for (RibbonGroupWidget *group : page->groups()) {
             if (group->definition().commandList != m_definition.commandList)
                 continue;
-            bars.append({group->definition().name, group->definition().caption,
+            bars.append({group->definition().caption,
                          [page, group] { return page->isGroupShown(group); },
                          [page, group](bool shown) { page->setGroupShown(group, shown); }});
         }
@@ -226,10 +226,8 @@ void RibbonBar::showTabs()
     } else if (m_droppedHost) {
         m_droppedHost->hide();
     }
-    if (minimisedChange) {
+    if (minimisedChange)
         setFixedHeight(ribbonHeight(m_state));
-        Q_EMIT minimisedChanged(minimised);
-    }
     layoutChildren();
 }
 

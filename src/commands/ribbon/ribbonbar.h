@@ -61,8 +61,6 @@ public:
     RibbonMenus &menus() const { return *m_menus; }
     // What the quick access toolbar holds and where it stands; the ribbon places it from this.
     QuickAccessToolbarModel &quickAccessToolbar() const { return *m_quickAccess; }
-    // The toolbar on screen, the model's view.
-    QuickAccessToolbarWidget *quickAccessToolbarView() const { return m_quickAccessView; }
     const QList<RibbonTabButton *> &tabs() const { return m_tabs; }
     RibbonPageWidget *page(int index) const { return m_pages.value(index); }
     QAbstractButton *helpButton() const;
@@ -84,7 +82,6 @@ Q_SIGNALS:
     void helpButtonClicked();
     // "Customize Quick Access Toolbar..." or "More Commands..." was chosen.
     void customizeRequested();
-    void minimisedChanged(bool minimised);
 
 protected:
     bool event(QEvent *event) override;

@@ -71,11 +71,11 @@ ClickedTarget RibbonMenus::targetOf(const QWidget *clicked) const
     return {ClickedPlace::Page};
 }
 
-RibbonMenu *RibbonMenus::openContextMenu(QWidget *clicked, const QPoint &globalPos)
+void RibbonMenus::openContextMenu(QWidget *clicked, const QPoint &globalPos)
 {
     // The caption-only ribbon offers no context menu.
     if (m_host.isCaptionOnly())
-        return nullptr;
+        return;
     auto *menu = new RibbonMenu(contextMenuRows(targetOf(clicked), state()), m_host.ribbon);
     menu->setObjectName(QStringLiteral("RibbonContextMenu"));
     connect(menu, &RibbonMenu::rowChosen, this,
@@ -83,10 +83,9 @@ RibbonMenu *RibbonMenus::openContextMenu(QWidget *clicked, const QPoint &globalP
                 run(menu->rows().at(row), target);
             });
     menu->popup(globalPos);
-    return menu;
 }
 
-RibbonMenu *RibbonMenus::openDropDownMenu()
+void RibbonMenus::openDropDownMenu()
 {
     const QuickAccessToolbarModel &model = *m_host.model;
     QList<ToolbarEntryRow> entries;
@@ -99,18 +98,18 @@ RibbonMenu *RibbonMenus::openDropDownMenu()
     const QAbstractButton *end = m_host.toolbar->endButton();
     const bool rightToLeft = end->layoutDirection() == Qt::RightToLeft;
     menu->popup(end->mapToGlobal(QPoint(rightToLeft ? end->width() : 0, end->height())));
-    return menu;
 }
 
-QWidget *RibbonMenus::openFromEndButton()
+void RibbonMenus::openFromEndButton()
 {
     QuickAccessToolbarWidget *toolbar = m_host.toolbar;
-    if (!toolbar->isOverflowing())
-        return openDropDownMenu();
+    if (!toolbar->isOverflowing()) {
+        openDropDownMenu();
+        return;
+    }
     auto *popup = new QuickAccessOverflowPopup(*m_host.context, *toolbar);
     connect(popup, &QuickAccessOverflowPopup::menuRequested, this, &RibbonMenus::openDropDownMenu);
     popup->popUp();
-    return popup;
 }
 
 void RibbonMenus::run(const MenuRow &row, QWidget *clicked)

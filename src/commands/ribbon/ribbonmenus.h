@@ -14,7 +14,6 @@ namespace Tagovnik::Ribbon {
 class QuickAccessToolbarModel;
 class QuickAccessToolbarWidget;
 class RibbonContext;
-class RibbonMenu;
 
 // The parts of the ribbon that its menus look at and change.
 struct RibbonMenuHost
@@ -44,10 +43,10 @@ public:
     ClickedTarget targetOf(const QWidget *clicked) const;
 
     // Both open at the pointer or below the end button and return at once.
-    RibbonMenu *openContextMenu(QWidget *clicked, const QPoint &globalPos);
-    RibbonMenu *openDropDownMenu();
+    void openContextMenu(QWidget *clicked, const QPoint &globalPos);
+    void openDropDownMenu();
     // The end button's press: the pop-up of entries out of sight, or else the drop-down menu.
-    QWidget *openFromEndButton();
+    void openFromEndButton();
 
 Q_SIGNALS:
     void customizeRequested();

@@ -7,7 +7,6 @@
 #include "ribbon/look/ribbonpalette.h"
 #include "ribbon/model/ribboncontext.h"
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>

@@ -73,8 +73,7 @@ CaptionBarWidget::CaptionBarWidget(RibbonContext &context, const RibbonDefinitio
             return;
         }
         const QRect icon = m_layout.applicationIcon;
-        auto *menu = openWindowMenu(mapToGlobal(QPoint(icon.left(), icon.bottom() + 1)));
-        Q_UNUSED(menu);
+        openWindowMenu(mapToGlobal(QPoint(icon.left(), icon.bottom() + 1)));
     });
     connect(m_iconButton, &CaptionIconButton::doubleClicked, this, [this] {
         if (QWidget *open = QApplication::activePopupWidget())
@@ -144,16 +143,14 @@ void CaptionBarWidget::openApplicationMenu()
     m_applicationMenu->popup(QRect(host->mapToGlobal(button.topLeft()), button.size()));
 }
 
-QMenu *CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
+void CaptionBarWidget::openWindowMenu(const QPoint &globalPos)
 {
     // The icon that opens the menu in the caption-only state closes the window on a double-click.
     QRect iconOnScreen;
     if (m_captionOnly)
         iconOnScreen =
             QRect(mapToGlobal(m_layout.applicationIcon.topLeft()), m_layout.applicationIcon.size());
-    auto *menu = new WindowMenu(window(), iconOnScreen, this);
-    menu->popup(globalPos);
-    return menu;
+    (new WindowMenu(window(), iconOnScreen, this))->popup(globalPos);
 }
 
 bool CaptionBarWidget::opensWindowMenuAt(const QPoint &pos) const

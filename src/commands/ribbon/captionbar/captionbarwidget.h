@@ -8,12 +8,9 @@
 #include "ribbon/windowchrome/windowmover.h"
 
 #include <QAbstractButton>
-#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
-class QMenu;
-class QPainter;
 
 namespace Tagovnik::Ribbon {
 
@@ -50,6 +47,7 @@ public:
     // The caption as drawn now, elided when the bar is too narrow for it.
     QString displayedCaptionText() const;
 
+    // The ribbon's quick access toolbar, wherever it stands now.
     QuickAccessToolbarWidget *quickAccessToolbar() const { return m_quickAccessToolbar; }
     QAbstractButton *applicationButton() const { return m_applicationButton; }
     ApplicationMenuPopup *applicationMenu() const { return m_applicationMenu; }
@@ -61,7 +59,7 @@ public:
     // Opens the application menu below the application button (also its key tip's action).
     void openApplicationMenu();
     // Opens the window menu with its top left at `globalPos`. It deletes itself when closed.
-    QMenu *openWindowMenu(const QPoint &globalPos);
+    void openWindowMenu(const QPoint &globalPos);
 
     QSize sizeHint() const override;
 

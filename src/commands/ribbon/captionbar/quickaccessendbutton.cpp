@@ -6,7 +6,6 @@
 #include "ribbon/geometry/quickaccesstoolbarlayout.h"
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #include "ribbon/captionbar/quickaccessgroupbutton.h"
 
-#include "ribbon/captionbar/quickaccesstoolbarwidget.h"
+#include "ribbon/captionbar/quickaccessendbutton.h"
 #include "ribbon/page/groupdropdown.h"
 
 namespace Tagovnik::Ribbon {
@@ -45,9 +45,11 @@ void QuickAccessGroupButton::showDropDown()
     // Out of sight on the toolbar (its key tip still reaches it), the group drops down below
     // the toolbar's end button, behind which it waits.
     const QWidget *anchor = this;
-    if (auto *toolbar = qobject_cast<QuickAccessToolbarWidget *>(parentWidget());
-        toolbar && !isVisible())
-        anchor = toolbar->endButton();
+    if (!isVisible() && parentWidget()) {
+        if (auto *end = parentWidget()->findChild<QuickAccessEndButton *>(
+                {}, Qt::FindDirectChildrenOnly))
+            anchor = end;
+    }
     m_dropDown->showBelow(QRect(anchor->mapToGlobal(QPoint(0, 0)), anchor->size()));
 }
 

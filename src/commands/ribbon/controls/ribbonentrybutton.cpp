@@ -8,7 +8,6 @@
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 

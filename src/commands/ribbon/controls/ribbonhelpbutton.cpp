@@ -4,7 +4,6 @@
 
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 

@@ -3,9 +3,7 @@
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 using namespace Qt::StringLiterals;
 

@@ -10,7 +10,6 @@ namespace Tagovnik::Ribbon {
 // and set whether the bar is on screen.
 struct CustomisedBar
 {
-    QString name;
     QString label;
     std::function<bool()> isShown;
     std::function<void(bool)> setShown;

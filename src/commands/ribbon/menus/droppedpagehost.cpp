@@ -1,5 +1,6 @@
 #include "ribbon/menus/droppedpagehost.h"
 
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QContextMenuEvent>
@@ -37,7 +38,7 @@ void DroppedPageHost::place(QPoint topLeft, QSize pageSize)
 
 bool DroppedPageHost::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
+    if (isHoverHelp(event))
         return true;
     if (event->type() == QEvent::ChildRemoved && m_page && m_page->parentWidget() != this)
         m_page = nullptr;

@@ -1,5 +1,6 @@
 #include "ribbon/menus/ribbonmenu.h"
 
+#include "ribbon/controls/hoverhelp.h"
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QEvent>
@@ -78,7 +79,7 @@ QAction *RibbonMenu::actionFor(MenuCommand command) const
 
 bool RibbonMenu::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis)
+    if (isHoverHelp(event))
         return true; // no hover help in the ribbon's menus either
     return QMenu::event(event);
 }

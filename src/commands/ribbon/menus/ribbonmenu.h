@@ -18,8 +18,7 @@ public:
     RibbonMenu(const QList<MenuRow> &rows, QWidget *parent = nullptr);
 
     const QList<MenuRow> &rows() const { return m_rows; }
-    // The action that shows the row, or nullptr for a row that is not visible.
-    QAction *actionAt(int row) const { return m_actions.value(row); }
+    // The action that shows the first visible row of that command, or nullptr.
     QAction *actionFor(MenuCommand command) const;
 
 Q_SIGNALS:

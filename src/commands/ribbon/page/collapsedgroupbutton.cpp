@@ -10,7 +10,6 @@
 #include "ribbon/geometry/ribbonlayoutsupport.h"
 #include "ribbon/look/ribbonpalette.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 

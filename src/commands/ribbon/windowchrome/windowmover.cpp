@@ -14,26 +14,24 @@ void WindowMover::press(const QMouseEvent &event)
     m_pending = window != &m_handle && !window->isMaximized() && !window->isFullScreen();
 }
 
-bool WindowMover::move(const QMouseEvent &event)
+void WindowMover::move(const QMouseEvent &event)
 {
     QWidget *window = m_handle.window();
     const QPoint global = event.globalPosition().toPoint();
     if (m_followingPointer) {
         window->move(global - m_windowOffset);
-        return true;
+        return;
     }
-    if (!m_pending || !(event.buttons() & Qt::LeftButton))
-        return false;
-    if ((global - m_pressPos).manhattanLength() < QApplication::startDragDistance())
-        return true;
+    if (!m_pending || !(event.buttons() & Qt::LeftButton) ||
+        (global - m_pressPos).manhattanLength() < QApplication::startDragDistance())
+        return;
     m_pending = false;
     if (QWindow *handle = window->windowHandle(); handle && handle->startSystemMove())
-        return true;
+        return;
     // No window manager to move it: follow the pointer ourselves.
     m_followingPointer = true;
     m_windowOffset = m_pressPos - window->pos();
     window->move(global - m_windowOffset);
-    return true;
 }
 
 void WindowMover::release()

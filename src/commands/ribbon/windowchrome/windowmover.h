@@ -17,8 +17,7 @@ public:
 
     // A left press on the handle; a maximised or full-screen window does not move.
     void press(const QMouseEvent &event);
-    // True while the pointer's travel belongs to a move.
-    bool move(const QMouseEvent &event);
+    void move(const QMouseEvent &event);
     void release();
 
 private:
