@@ -39,6 +39,8 @@ namespace {
 
 constexpr int zoomNoticeTime = 1500;
 constexpr int downloadNoticeTime = 4000;
+// Longest that a navigation holds the window's repaints back.
+constexpr int repaintHoldLimit = 150;
 
 QString chooseWithSaveDialog(QWidget *parent, const QString &suggestedPath)
 {
@@ -57,7 +59,6 @@ WebBrowser::WebBrowser(QWidget *parent)
       m_chooseSaveLocation([this](const QString &path) { return chooseWithSaveDialog(this, path); })
 {
     setObjectName(u"WebBrowser1"_s);
-    m_profile->setUrlRequestInterceptor(&m_offlineInterceptor);
     m_view->installEventFilter(this);
     m_view->setPage(m_page);
     for (QWidget *child : m_view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -86,6 +87,7 @@ WebBrowser::WebBrowser(QWidget *parent)
     connect(m_page, &QWebEnginePage::loadProgress, m_progressLine,
             &LoadingProgressLine::setProgress);
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        m_repaintHold.release();
         m_progressLine->finish();
         if (ok && !m_crashRecovery.isShowingCrashPage())
             m_rendererLost = false;
@@ -137,7 +139,11 @@ QUrl WebBrowser::urlForAddress(const QString &address)
 
 void WebBrowser::navigate(const QString &address)
 {
-    m_view->load(urlForAddress(address));
+    const QUrl url = urlForAddress(address);
+    // The engine starts the navigation on this thread: the repaints the command
+    // caused wait for the new page's frame (or its end, or a short limit).
+    m_repaintHold.hold(window(), m_view->focusProxy(), repaintHoldLimit);
+    m_view->load(url);
 }
 
 // Back or forward with no such page is reported as an error, like any failed
@@ -175,6 +181,9 @@ void WebBrowser::stop()
 void WebBrowser::setOffline(bool offline)
 {
     m_offlineInterceptor.setOffline(offline);
+    // Installed only while offline: the engine hands every request of every page to an
+    // interceptor on this thread, where it waits behind whatever the window is doing.
+    m_profile->setUrlRequestInterceptor(offline ? &m_offlineInterceptor : nullptr);
 }
 
 void WebBrowser::printPage(QPrinter &printer)

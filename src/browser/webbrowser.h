@@ -5,6 +5,7 @@
 #include "offlineinterceptor.h"
 #include "panekeys.h"
 #include "printablepage.h"
+#include "repainthold.h"
 
 #include <QWidget>
 
@@ -121,6 +122,7 @@ private:
     CrashRecovery m_crashRecovery;
     double m_zoom = 1.0;
     bool m_rendererLost = false;
+    RepaintHold m_repaintHold;
 };
 
 } // namespace Tagovnik

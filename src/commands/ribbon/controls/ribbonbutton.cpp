@@ -10,6 +10,10 @@ RibbonButton::RibbonButton(QWidget *parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
+    m_pressedLook.setSingleShot(true);
+    m_pressedLook.setTimerType(Qt::PreciseTimer);
+    m_pressedLook.setInterval(pressedLookDelayMs);
+    connect(&m_pressedLook, &QTimer::timeout, this, [this] { setUpdatesEnabled(true); });
 }
 
 Palette::ButtonState RibbonButton::visualState() const
@@ -35,14 +39,34 @@ bool RibbonButton::event(QEvent *event)
     return isHoverHelp(event) || QAbstractButton::event(event);
 }
 
+// The pressed look waits up to one frame: a quick click (a tap, a click sent by a
+// tool) is released before that and reports itself without waiting for a frame
+// of the window in between; a held button looks pressed a frame later.
 void RibbonButton::mousePressEvent(QMouseEvent *event)
 {
-    withLaterRepaint([&] { QAbstractButton::mousePressEvent(event); });
+    if (m_pressedLook.isActive() || !updatesEnabled()) {
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    const QPointer<RibbonButton> self(this);
+    setUpdatesEnabled(false);
+    QAbstractButton::mousePressEvent(event);
+    if (self)
+        m_pressedLook.start();
 }
 
 void RibbonButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    withLaterRepaint([&] { QAbstractButton::mouseReleaseEvent(event); });
+    if (!m_pressedLook.isActive()) {
+        withLaterRepaint([&] { QAbstractButton::mouseReleaseEvent(event); });
+        return;
+    }
+    // Updates are still off from the press: one repaint shows the outcome.
+    m_pressedLook.stop();
+    const QPointer<RibbonButton> self(this);
+    QAbstractButton::mouseReleaseEvent(event);
+    if (self)
+        setUpdatesEnabled(true);
 }
 
 // QAbstractButton repaints itself at once on the press and again on the release,

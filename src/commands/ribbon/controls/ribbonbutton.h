@@ -3,6 +3,7 @@
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QAbstractButton>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,6 +16,9 @@ class RibbonButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    // How long the pressed look may wait for a release: one frame at 60 Hz.
+    static constexpr int pressedLookDelayMs = 16;
+
     explicit RibbonButton(QWidget *parent = nullptr);
 
     // The item of a pop-up that the arrow keys reached looks hot, as under the mouse.
@@ -36,6 +40,8 @@ private:
     void withLaterRepaint(const std::function<void()> &handle);
 
     bool m_keyboardCurrent = false;
+    // Running while the pressed look waits for its frame, with updates off.
+    QTimer m_pressedLook;
 };
 
 } // namespace Tagovnik::Ribbon

@@ -67,6 +67,32 @@ private Q_SLOTS:
         QVERIFY(button->updatesEnabled());
     }
 
+    // Released within the frame the pressed look waits for: the click reports first,
+    // and one repaint shows the button up again.
+    void aQuickClickRepaintsOnceAfterItReports()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto *button = new CountingButton(&window);
+        button->setGeometry(10, 10, 80, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(button->paints > 0);
+        QTest::qWait(50);
+        int paintsAtClick = -1;
+        connect(button, &QAbstractButton::clicked, this, [&] { paintsAtClick = button->paints; });
+
+        const int before = button->paints;
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QCoreApplication::processEvents();
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 15));
+        QCOMPARE(paintsAtClick, before);
+        QVERIFY(button->updatesEnabled());
+        QTRY_COMPARE(button->paints, before + 1);
+        QTest::qWait(RibbonButton::pressedLookDelayMs * 3);
+        QCOMPARE(button->paints, before + 1);
+    }
+
     void aClickLeavesUpdatesThatWereOffOff()
     {
         QWidget window;
