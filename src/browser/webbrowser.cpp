@@ -87,7 +87,6 @@ WebBrowser::WebBrowser(QWidget *parent)
     connect(m_page, &QWebEnginePage::loadProgress, m_progressLine,
             &LoadingProgressLine::setProgress);
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        m_repaintHold.release();
         m_progressLine->finish();
         if (ok && !m_crashRecovery.isShowingCrashPage())
             m_rendererLost = false;
