@@ -1,3 +1,5 @@
+#include "actionmanager.h"
+#include "command.h"
 #include "programdefinition.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/controls/ribbontabbutton.h"
@@ -11,6 +13,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
@@ -211,6 +214,28 @@ private Q_SLOTS:
         QCOMPARE(keyTips.mode(), Mode::Off);
         QTRY_VERIFY(!ribbon->droppedPage() || !ribbon->droppedPage()->isVisible());
         QVERIFY(ribbon->isMinimised());
+    }
+
+    void aDisabledEntrysKeyTipIsDimmedAndBeeps()
+    {
+        Command *about = m_lists.list(u"ActionManager2").command(u"Action4"_s);
+        QVERIFY(about);
+        about->setEnabled(false);
+        const auto enableAgain = qScopeGuard([about] { about->setEnabled(true); });
+        std::unique_ptr<Window> shown = show();
+        auto &keyTips = *shown->ribbon->findChild<KeyTipController *>();
+        QSignalSpy rejected(&keyTips, &KeyTipController::keyRejected);
+        tapAlt();
+        type(u"A"_s);
+        for (KeyTipLabel *label : keyTips.labels())
+            QCOMPARE(label->isDimmed(), label->keyTip() == u"P1");
+        type(u"P1"_s);
+        QCOMPARE(rejected.size(), 1);
+        QVERIFY(m_runs.isEmpty());
+        // The mode waits for a key that can act.
+        QCOMPARE(keyTips.mode(), Mode::PageLevel);
+        type(u"P2"_s);
+        QCOMPARE(m_runs, QStringList{u"Action3"_s});
     }
 
     void screenReadersHearTheWholePath()
