@@ -4,6 +4,7 @@
 #include "error.h"
 #include "errorrecorder.h"
 #include "fakebrowserpane.h"
+#include "keyboardinput.h"
 #include "ribbon/captionbar/applicationmenupopup.h"
 #include "ribbon/captionbar/captionbarwidget.h"
 #include "ribbon/captionbar/quickaccesstoolbarwidget.h"
@@ -60,27 +61,6 @@ protected:
     BrowserPane &browserPane() override { return pane; }
     PrintablePage &printablePage() override { return pane; }
 };
-
-QWidget *keyTarget(QWidget &window)
-{
-    // In a pop-up the keys go to its control with the focus, as they do from the keyboard.
-    if (QWidget *popup = QApplication::activePopupWidget()) {
-        QWidget *focus = QApplication::focusWidget();
-        return focus && popup->isAncestorOf(focus) ? focus : popup;
-    }
-    return QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-}
-
-void click(QWidget &window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(keyTarget(window), Qt::Key(key), modifiers);
-}
-
-void tapAlt(QWidget &window)
-{
-    QTest::keyPress(keyTarget(window), Qt::Key_Alt);
-    QTest::keyRelease(keyTarget(window), Qt::Key_Alt, Qt::AltModifier);
-}
 
 QStringList labelTexts(const KeyTipController &keyTips)
 {

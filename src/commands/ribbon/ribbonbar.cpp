@@ -67,10 +67,14 @@ RibbonBar::RibbonBar(RibbonContext &context, const RibbonDefinition &definition,
         auto *tab = new RibbonTabButton(page.caption, this);
         // The ribbon keeps the checks itself: while minimised no tab is checked.
         tab->setAutoExclusive(false);
-        connect(tab, &QAbstractButton::clicked, this, [this, index = int(m_tabs.size())] {
-            m_tabsState.tabClicked(index);
-            showTabs();
-        });
+        connect(tab, &RibbonTabButton::selected, this,
+                [this, index = int(m_tabs.size())](bool byMouse) {
+                    if (byMouse)
+                        m_tabsState.tabClicked(index);
+                    else
+                        m_tabsState.selectTab(index);
+                    showTabs();
+                });
         m_tabs.append(tab);
         auto *pageWidget = new RibbonPageWidget(context, page, this);
         pageWidget->hide();

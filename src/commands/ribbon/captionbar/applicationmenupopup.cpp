@@ -7,6 +7,7 @@
 #include "ribbon/model/ribboncontext.h"
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/geometry/ribbonlayoutsupport.h"
+#include "ribbon/interaction/popupkeys.h"
 #include "ribbon/look/ribbonpalette.h"
 
 #include <QFontMetrics>
@@ -20,19 +21,6 @@ using namespace Qt::StringLiterals;
 namespace Tagovnik::Ribbon {
 
 namespace {
-
-// The letter after the single "&" of a caption, or a null character.
-QChar accessLetter(const QString &caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != u'&')
-            continue;
-        if (caption.at(i + 1) != u'&')
-            return caption.at(i + 1).toLower();
-        ++i;
-    }
-    return {};
-}
 
 // The outline of a rectangle with corners rounded by 3, cut pixel by pixel as window regions
 // are, so that the corners show what lies behind the menu.
@@ -92,7 +80,7 @@ ApplicationMenuPopup::ApplicationMenuPopup(RibbonContext &context,
     // Up and Down go through the rows, then the option buttons; the rows have access letters.
     QList<KeyboardItem> items;
     for (RibbonEntryButton *row : std::as_const(m_entries))
-        items.append(KeyboardItem{row, accessLetter(row->entry().caption)});
+        items.append(KeyboardItem{row, accessLetterOf(row->entry().caption)});
     for (QAbstractButton *button : std::as_const(m_optionButtons))
         items.append(KeyboardItem{button, {}});
     setKeyboardItems(items, ItemFlow::Column);

@@ -16,6 +16,14 @@ RibbonTabButton::RibbonTabButton(const QString &caption, QWidget *parent)
     setAccessibleName(text());
     setCheckable(true);
     setAutoExclusive(true);
+    connect(this, &QAbstractButton::clicked, this, [this] { Q_EMIT selected(m_releasing); });
+}
+
+void RibbonTabButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_releasing = true;
+    RibbonButton::mouseReleaseEvent(event);
+    m_releasing = false;
 }
 
 void RibbonTabButton::paintEvent(QPaintEvent *)

@@ -68,4 +68,16 @@ PopupKeyStep popupKeyStep(const PopupKeyInput &input)
     return {Action::Pass};
 }
 
+QChar accessLetterOf(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != u'&')
+            continue;
+        if (caption.at(i + 1) != u'&')
+            return caption.at(i + 1).toLower();
+        ++i;
+    }
+    return {};
+}
+
 } // namespace Tagovnik::Ribbon

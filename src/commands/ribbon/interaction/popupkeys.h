@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QList>
+#include <QString>
 
 // What a key does in one of the ribbon's pop-ups: the application menu, the quick access
 // toolbar's pop-up and a group dropped down. The arrows go round the items that can act,
@@ -44,5 +45,9 @@ struct PopupKeyInput
 };
 
 PopupKeyStep popupKeyStep(const PopupKeyInput &input);
+
+// The access letter of a caption as stored: the letter after its single "&" ("&&" is an
+// ampersand), in lower case; a null character when it has none.
+QChar accessLetterOf(const QString &caption);
 
 } // namespace Tagovnik::Ribbon

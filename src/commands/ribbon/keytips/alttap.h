@@ -15,8 +15,6 @@ public:
     bool keyReleased(int key);
     void interrupt();
 
-    bool isArmed() const { return m_armed; }
-
 private:
     bool m_armed = false;
     bool m_altGrHeld = false;

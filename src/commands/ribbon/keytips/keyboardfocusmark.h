@@ -15,8 +15,6 @@ public:
     // A round control gets a round mark. The mark goes with the control.
     KeyboardFocusMark(QWidget &control, bool round);
 
-    QWidget *markedControl() const { return parentWidget(); }
-
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

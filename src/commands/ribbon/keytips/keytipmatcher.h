@@ -29,7 +29,6 @@ public:
 
     Step type(QChar character);
     const QString &typed() const { return m_typed; }
-    void clearTyped() { m_typed.clear(); }
 
     // Whether that key tip still begins with what was typed (its label stays on show).
     bool isCandidate(int index) const;

@@ -3,6 +3,7 @@
 #include "ribbon/controls/ribbonentrybutton.h"
 #include "ribbon/geometry/ribboncollapse.h"
 #include "ribbon/geometry/ribbongrouplayout.h"
+#include "ribbon/interaction/popupkeys.h"
 #include "ribbon/look/ribbonpalette.h"
 #include "ribbon/page/ribbongroupwidget.h"
 
@@ -24,7 +25,7 @@ GroupDropDown::GroupDropDown(RibbonContext &context, const GroupDefinition &grou
         watchChoice(entry);
         // Chosen another way (a screen reader's press), the entry closes the pop-up too.
         connect(entry, &QAbstractButton::clicked, this, &QWidget::close);
-        items.append(KeyboardItem{entry, {}});
+        items.append(KeyboardItem{entry, accessLetterOf(entry->entry().caption)});
     }
     setKeyboardItems(items, ItemFlow::Column);
     fitGroup();

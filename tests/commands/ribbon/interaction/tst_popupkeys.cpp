@@ -117,6 +117,19 @@ private Q_SLOTS:
         QCOMPARE(step("", -1, PopupKey::Escape), (PopupKeyStep{Action::Close}));
         QCOMPARE(step("..", 0, PopupKey::Other), (PopupKeyStep{Action::Pass}));
     }
+
+    void theAccessLetterFollowsTheSingleAmpersand()
+    {
+        using namespace Qt::StringLiterals;
+        QCOMPARE(accessLetterOf(u"&Aktualizace"_s), u'a');
+        QCOMPARE(accessLetterOf(u"T&ipy a triky"_s), u'i');
+        QCOMPARE(accessLetterOf(u"&Čeština"_s), u'č');
+        // "&&" is an ampersand; the letter may still follow.
+        QCOMPARE(accessLetterOf(u"A && &B"_s), u'b');
+        QCOMPARE(accessLetterOf(u"A && B"_s), QChar());
+        QCOMPARE(accessLetterOf(u"Konec"_s), QChar());
+        QCOMPARE(accessLetterOf(u"Konec&"_s), QChar());
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPopupKeys)
