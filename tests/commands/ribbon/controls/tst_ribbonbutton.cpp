@@ -22,19 +22,28 @@ class TestRibbonButton : public QObject
 {
     Q_OBJECT
 
+    // A button shown in `window`, painted and settled; nullptr when the window never showed.
+    static CountingButton *settledButton(QWidget &window)
+    {
+        window.resize(200, 100);
+        auto *button = new CountingButton(&window);
+        button->setGeometry(10, 10, 80, 30);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window) ||
+            !QTest::qWaitFor([button] { return button->paints > 0; }))
+            return nullptr;
+        QTest::qWait(50);
+        return button;
+    }
+
 private Q_SLOTS:
     // The press and the click report before the button repaints; its new look
     // follows with the next frame.
     void pressAndClickComeBeforeTheRepaint()
     {
         QWidget window;
-        window.resize(200, 100);
-        auto *button = new CountingButton(&window);
-        button->setGeometry(10, 10, 80, 30);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY(button->paints > 0);
-        QTest::qWait(50);
+        CountingButton *button = settledButton(window);
+        QVERIFY(button);
 
         int paintsAtPress = -1;
         int paintsAtClick = -1;
@@ -72,13 +81,8 @@ private Q_SLOTS:
     void aQuickClickRepaintsOnceAfterItReports()
     {
         QWidget window;
-        window.resize(200, 100);
-        auto *button = new CountingButton(&window);
-        button->setGeometry(10, 10, 80, 30);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY(button->paints > 0);
-        QTest::qWait(50);
+        CountingButton *button = settledButton(window);
+        QVERIFY(button);
         int paintsAtClick = -1;
         connect(button, &QAbstractButton::clicked, this, [&] { paintsAtClick = button->paints; });
 
