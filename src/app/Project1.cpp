@@ -1,6 +1,7 @@
 #include "Unit1.h"
 #include "application.h"
 #include "fixedarguments.h"
+#include "heaplimits.h"
 #include "startup.h"
 #include "webenginesandbox.h"
 
@@ -8,6 +9,7 @@ using namespace Tagovnik;
 
 int main(int argc, char *argv[])
 {
+    keepLargeBlocksOutOfTheHeap();
     disableWebEngineSandboxWhenRoot();
     // The web engine shares its OpenGL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

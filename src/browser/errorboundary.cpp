@@ -36,11 +36,10 @@ void report(const QString &message) noexcept
     }
 }
 
-bool run(const std::function<void()> &action) noexcept
+void reportCurrentError() noexcept
 {
     try {
-        action();
-        return true;
+        throw;
     } catch (const Error &error) {
         report(error.message());
     } catch (const std::exception &error) {
@@ -48,7 +47,6 @@ bool run(const std::function<void()> &action) noexcept
     } catch (...) {
         report(u"An unknown error occurred"_s);
     }
-    return false;
 }
 
 } // namespace Tagovnik::ErrorBoundary

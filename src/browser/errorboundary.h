@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 namespace Tagovnik {
 
@@ -21,8 +22,23 @@ using Reporter = std::function<void(const QString &message)>;
 // Installs a reporter and returns the one it replaces (tests put theirs back).
 Reporter setReporter(Reporter reporter);
 
+// Reports the exception being handled, from inside a catch block.
+void reportCurrentError() noexcept;
+
 // Runs the action. Returns false when an error escaped it (and was reported).
-bool run(const std::function<void()> &action) noexcept;
+// A template, not a std::function: the application runs every event through
+// here, and a wrapped lambda would cost a heap allocation each time.
+template <typename Action>
+bool run(Action &&action) noexcept
+{
+    try {
+        std::forward<Action>(action)();
+        return true;
+    } catch (...) {
+        reportCurrentError();
+        return false;
+    }
+}
 
 // Reports a message as an escaped error would be reported.
 void report(const QString &message) noexcept;
