@@ -212,6 +212,9 @@ tree_memory() {
   echo "$rss $pss $count"
 }
 
+# RSS (KiB) of process $1 alone.
+process_rss() { awk '/^Rss:/ { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || echo 0; }
+
 # CPU ticks (user + system) of process $1 alone, and of its whole tree.
 own_ticks() { awk '{ sub(/^[0-9]+ \(.*\) /, ""); print $12 + $13 }' "/proc/$1/stat" 2>/dev/null; }
 tree_ticks() {
