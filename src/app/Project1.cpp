@@ -1,7 +1,6 @@
 #include "Unit1.h"
 #include "application.h"
 #include "fixedarguments.h"
-#include "heaplimits.h"
 #include "startup.h"
 #include "webenginesandbox.h"
 
@@ -9,7 +8,6 @@ using namespace Tagovnik;
 
 int main(int argc, char *argv[])
 {
-    keepLargeBlocksOutOfTheHeap();
     disableWebEngineSandboxWhenRoot();
     // The web engine shares its OpenGL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

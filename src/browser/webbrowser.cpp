@@ -41,6 +41,8 @@ constexpr int zoomNoticeTime = 1500;
 constexpr int downloadNoticeTime = 4000;
 // Longest that a navigation holds the window's repaints back.
 constexpr int repaintHoldLimit = 150;
+// How long after the last page load the freed heap goes back to the system.
+constexpr int heapTrimQuiet = 2000;
 
 QString chooseWithSaveDialog(QWidget *parent, const QString &suggestedPath)
 {
@@ -56,7 +58,8 @@ WebBrowser::WebBrowser(QWidget *parent)
       m_zoomNotice(new PaneNotice(Qt::AlignTop | Qt::AlignRight, this)),
       m_downloadNotice(new PaneNotice(Qt::AlignBottom | Qt::AlignLeft, this)),
       m_progressLine(new LoadingProgressLine(this)),
-      m_chooseSaveLocation([this](const QString &path) { return chooseWithSaveDialog(this, path); })
+      m_chooseSaveLocation([this](const QString &path) { return chooseWithSaveDialog(this, path); }),
+      m_heapTrim(heapTrimQuiet)
 {
     setObjectName(u"WebBrowser1"_s);
     m_view->installEventFilter(this);
@@ -93,6 +96,7 @@ WebBrowser::WebBrowser(QWidget *parent)
         // The zoom holds for the whole run, whatever the engine keeps per site.
         if (!qFuzzyCompare(m_page->zoomFactor(), m_zoom))
             m_page->setZoomFactor(m_zoom);
+        m_heapTrim.afterPageLoad();
     });
     connect(m_profile, &QWebEngineProfile::downloadRequested, this,
             [this](QWebEngineDownloadRequest *download) {

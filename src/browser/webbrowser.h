@@ -2,6 +2,7 @@
 
 #include "browserpane.h"
 #include "crashpage.h"
+#include "heaptrim.h"
 #include "offlineinterceptor.h"
 #include "panekeys.h"
 #include "printablepage.h"
@@ -123,6 +124,7 @@ private:
     double m_zoom = 1.0;
     bool m_rendererLost = false;
     RepaintHold m_repaintHold;
+    HeapTrim m_heapTrim;
 };
 
 } // namespace Tagovnik
