@@ -55,13 +55,19 @@ inline QWidget *engineWidget(Tagovnik::WebBrowser &pane)
     return pane.view()->focusProxy();
 }
 
+// Tests running side by side on one display take the activation from each
+// other, so the window is made active again until the page has the focus.
 inline bool focusPage(Tagovnik::WebBrowser &pane)
 {
-    QWidget *engine = engineWidget(pane);
-    if (!engine)
-        return false;
-    engine->setFocus();
-    return QTest::qWaitFor([&] { return engine->hasFocus(); });
+    return QTest::qWaitFor([&] {
+        QWidget *engine = engineWidget(pane);
+        if (!engine)
+            return false;
+        if (!pane.isActiveWindow())
+            QApplication::setActiveWindow(&pane);
+        engine->setFocus();
+        return engine->hasFocus();
+    });
 }
 
 // Kills the page's renderer process, as a crash would, and waits until the
