@@ -153,9 +153,22 @@ start_display() {
       pids+=("${address##* }")
     fi
   fi
-  setsid openbox >"$work/openbox.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  # Openbox now and then fails to open a display that has just come up; without
+  # a window manager a window asked to show maximised keeps its first size, and
+  # the runs on that screen would measure nothing.
+  local attempt
+  for attempt in 1 2 3; do
+    setsid openbox >>"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
+      kill -0 "${pids[-1]}" 2>/dev/null || break
+      sleep 0.1
+    done
+    say "openbox did not start on $display (attempt $attempt)"
+    sleep 0.5
+  done
+  die "no window manager on $display: $(tail -1 "$work/openbox.log")"
 }
 
 # The loopback server; sets $port. $BENCH_PORT picks the port.
