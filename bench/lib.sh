@@ -228,8 +228,10 @@ tree_memory() {
 # RSS (KiB) of process $1 alone.
 process_rss() { awk '/^Rss:/ { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || echo 0; }
 
-# CPU ticks (user + system) of process $1 alone, and of its whole tree.
-own_ticks() { awk '{ sub(/^[0-9]+ \(.*\) /, ""); print $12 + $13 }' "/proc/$1/stat" 2>/dev/null; }
+# CPU ticks (user + system) in a stat file of /proc (a process's or a thread's);
+# of process $1 alone, and of its whole tree.
+stat_ticks() { awk '{ sub(/^[0-9]+ \(.*\) /, ""); print $12 + $13 }' "$1" 2>/dev/null; }
+own_ticks() { stat_ticks "/proc/$1/stat"; }
 tree_ticks() {
   local total=0 p t
   for p in $(descendants "$1"); do t=$(own_ticks "$p"); total=$((total + ${t:-0})); done

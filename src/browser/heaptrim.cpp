@@ -14,7 +14,7 @@ HeapTrim::HeapTrim(int quietMs, QObject *parent) : QObject(parent)
     m_quiet.setInterval(quietMs);
     connect(&m_quiet, &QTimer::timeout, this, [this] {
         trimNow();
-        ++m_trims;
+        Q_EMIT trimmed();
     });
 }
 

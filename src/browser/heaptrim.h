@@ -21,15 +21,16 @@ public:
     // A page finished loading: trim once nothing has loaded for the quiet time.
     void afterPageLoad();
     bool isPending() const { return m_quiet.isActive(); }
-    int trims() const { return m_trims; }
 
     // Returns the heap's free memory to the system now. False where the C
     // library cannot.
     static bool trimNow();
 
+Q_SIGNALS:
+    void trimmed();
+
 private:
     QTimer m_quiet;
-    int m_trims = 0;
 };
 
 } // namespace Tagovnik
