@@ -109,4 +109,21 @@ inline QPoint centreOf(Tagovnik::WebBrowser &pane, const QString &id)
     return QPoint(int(box.at(0).toDouble() * zoom), int(box.at(1).toDouble() * zoom));
 }
 
+// A page that has only just loaded may drop input until its first frame is on
+// the screen, so the mouse is moved over it until the page has seen a move.
+inline bool waitForInput(Tagovnik::WebBrowser &pane)
+{
+    evaluate(pane, QStringLiteral("window.tagovnikSawInput = false;"
+                                  "addEventListener('mousemove',"
+                                  " function() { window.tagovnikSawInput = true; });"));
+    int step = 0;
+    return QTest::qWaitFor([&] {
+        QWidget *engine = engineWidget(pane);
+        if (!engine)
+            return false;
+        QTest::mouseMove(engine, QPoint(4 + step++ % 2, 4));
+        return evaluate(pane, QStringLiteral("window.tagovnikSawInput")).toBool();
+    }, 20000);
+}
+
 } // namespace PaneTesting

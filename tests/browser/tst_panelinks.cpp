@@ -79,6 +79,7 @@ private Q_SLOTS:
         QVERIFY(PaneTesting::showActive(*m_pane));
         QVERIFY(waitForLoad(*m_pane, [&] { m_pane->navigate(m_server.url(u"/links"_s)); }));
         QVERIFY(PaneTesting::focusPage(*m_pane));
+        QVERIFY(PaneTesting::waitForInput(*m_pane));
     }
 
     void cleanup() { m_pane.reset(); }

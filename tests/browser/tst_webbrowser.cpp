@@ -168,6 +168,7 @@ private Q_SLOTS:
 
         // The link on the page loads the lost page again, as a click of the user.
         QVERIFY(PaneTesting::focusPage(pane));
+        QVERIFY(PaneTesting::waitForInput(pane));
         const QPoint link = PaneTesting::centreOf(pane, u"reload"_s);
         QVERIFY(waitForLoad(pane, [&] {
             QTest::mouseClick(PaneTesting::engineWidget(pane), Qt::LeftButton, {}, link);
@@ -192,6 +193,7 @@ private Q_SLOTS:
         QVERIFY(waitForLoad(pane, [&] { QVERIFY(killRenderer(pane)); }));
         QVERIFY(pane.isShowingCrashPage());
         QVERIFY(PaneTesting::focusPage(pane));
+        QVERIFY(PaneTesting::waitForInput(pane));
         const QPoint link = PaneTesting::centreOf(pane, u"reload"_s);
         QVERIFY(waitForLoad(pane, [&] {
             QTest::mouseClick(PaneTesting::engineWidget(pane), Qt::LeftButton, {}, link);
