@@ -20,6 +20,8 @@ LoadingProgressLine::LoadingProgressLine(QWidget *parent) : QWidget(parent)
 void LoadingProgressLine::start()
 {
     m_percent = 0;
+    if (!m_afterFirstLoad)
+        return;
     if (isVisible())
         update(); // a new load while the last one still shows
     else
@@ -30,6 +32,7 @@ void LoadingProgressLine::finish()
 {
     m_appearance.stop();
     hide();
+    m_afterFirstLoad = true;
 }
 
 void LoadingProgressLine::setProgress(int percent)

@@ -7,7 +7,9 @@ namespace Tagovnik {
 
 // A thin line along the top edge of the pane that grows while a page loads. It
 // appears only once a load has taken a moment: a page that comes at once shows
-// no flash of a line, and costs the window no frames for it.
+// no flash of a line, and costs the window no frames for it. The first load is
+// the home page at start, which waits for the engine to come up: it shows no
+// line, whose repaints would be frames of the whole window as it appears.
 class LoadingProgressLine : public QWidget
 {
     Q_OBJECT
@@ -17,7 +19,8 @@ public:
 
     static constexpr int appearanceDelay = 250; // ms
 
-    // A load began: the line shows after the delay unless finish() comes first.
+    // A load began: unless it is the first, the line shows after the delay
+    // unless finish() comes first.
     void start();
     void finish();
     void setProgress(int percent);
@@ -30,6 +33,7 @@ protected:
 
 private:
     int m_percent = 0;
+    bool m_afterFirstLoad = false;
     QTimer m_appearance;
 };
 

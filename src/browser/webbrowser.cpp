@@ -84,18 +84,11 @@ WebBrowser::WebBrowser(QWidget *parent)
                 m_findBar->setStatus(FindStatus::text(m_findBar->text(), result.activeMatch(),
                                                       result.numberOfMatches()));
             });
-    connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
-        // The first load is the home page at start, which waits for the engine
-        // to come up: a line over the window as it appears would only cost
-        // frames of the whole window while the page is on its way.
-        if (m_hadLoad)
-            m_progressLine->start();
-    });
+    connect(m_page, &QWebEnginePage::loadStarted, m_progressLine, &LoadingProgressLine::start);
     connect(m_page, &QWebEnginePage::loadProgress, m_progressLine,
             &LoadingProgressLine::setProgress);
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         m_progressLine->finish();
-        m_hadLoad = true;
         if (ok && !m_crashRecovery.isShowingCrashPage())
             m_rendererLost = false;
         // The zoom holds for the whole run, whatever the engine keeps per site.

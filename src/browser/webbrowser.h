@@ -123,7 +123,6 @@ private:
     CrashRecovery m_crashRecovery;
     double m_zoom = 1.0;
     bool m_rendererLost = false;
-    bool m_hadLoad = false; // a load has ended, so later ones show the progress line
     RepaintHold m_repaintHold;
     HeapTrim m_heapTrim;
 };
