@@ -19,8 +19,8 @@ public:
 
     static constexpr int appearanceDelay = 250; // ms
 
-    // A load began: unless it is the first, the line shows after the delay
-    // unless finish() comes first.
+    // A load began: the line shows after the delay if finish() has not come
+    // by then. The first load never shows it.
     void start();
     void finish();
     void setProgress(int percent);
