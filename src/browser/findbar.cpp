@@ -21,7 +21,6 @@ FindBar::FindBar(QWidget *parent)
     auto *label = new QLabel(u"Najít:"_s, this);
     label->setBuddy(m_text);
     m_text->setPlaceholderText(u"Hledat na stránce"_s);
-    m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(220);
     m_text->installEventFilter(this);
     m_status->setMinimumWidth(90);
@@ -53,6 +52,9 @@ FindBar::FindBar(QWidget *parent)
 
 void FindBar::open()
 {
+    // The clear button's picture is read through the image plugins, which
+    // would all load at start-up for a bar that is hidden then.
+    m_text->setClearButtonEnabled(true);
     show();
     m_text->setFocus(Qt::ShortcutFocusReason);
     m_text->selectAll();

@@ -84,6 +84,7 @@ private Q_SLOTS:
         FindBar *bar = w.pane->findBar();
         QTRY_VERIFY(bar->isVisible());
         QTRY_VERIFY(bar->textField()->hasFocus());
+        QVERIFY(bar->textField()->isClearButtonEnabled()); // set up on the first opening
 
         QTest::keyClicks(bar->textField(), u"tag"_s);
         QTRY_COMPARE(bar->status(), u"1 z 3"_s);
