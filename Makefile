@@ -15,7 +15,7 @@ endif
 # Build tools and Qt 6, plus what the headless test run and the desktop file check need,
 # and Python with tidy for the search index and the checks of the reference pages.
 PACKAGES := cmake ninja-build g++ make pkg-config \
-	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-qpa-plugins \
+	qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-webengine-dev qt6-svg-dev qt6-qpa-plugins \
 	libgl-dev libgl1-mesa-dri fonts-wine \
 	xvfb xauth xdotool desktop-file-utils \
 	python3 tidy

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 #include "application.h"
+#include "enginerendering.h"
 #include "fixedarguments.h"
 #include "startup.h"
 #include "webenginesandbox.h"
@@ -9,6 +10,7 @@ using namespace Tagovnik;
 int main(int argc, char *argv[])
 {
     disableWebEngineSandboxWhenRoot();
+    chooseEngineRendering();
     // The web engine shares its OpenGL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Whatever was typed after the program's name is ignored.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enginerendering.h"
 #include "webenginesandbox.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         Tagovnik::disableWebEngineSandboxWhenRoot();                                               \
+        Tagovnik::chooseEngineRendering();                                                         \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
         ApplicationClass app(argc, argv);                                                          \
         TestClass test;                                                                            \
