@@ -153,22 +153,34 @@ start_display() {
       pids+=("${address##* }")
     fi
   fi
-  # Openbox now and then fails to open a display that has just come up; without
-  # a window manager a window asked to show maximised keeps its first size, and
-  # the runs on that screen would measure nothing.
+  start_window_manager
+}
+
+# Openbox now and then fails to open a display that has just come up, or goes
+# away later; without a window manager a window asked to show maximised keeps
+# its first size, and the runs on that screen would measure nothing. Sets $wm.
+start_window_manager() {
   local attempt
   for attempt in 1 2 3; do
     setsid openbox >>"$work/openbox.log" 2>&1 &
-    pids+=($!)
+    wm=$!
+    pids+=("$wm")
     for _ in $(seq 50); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
-      kill -0 "${pids[-1]}" 2>/dev/null || break
+      kill -0 "$wm" 2>/dev/null || break
       sleep 0.1
     done
     say "openbox did not start on $display (attempt $attempt)"
     sleep 0.5
   done
   die "no window manager on $display: $(tail -1 "$work/openbox.log")"
+}
+
+# Before a run: the window manager is still there, or comes back (and says so).
+keep_window_manager() {
+  kill -0 "$wm" 2>/dev/null && return 0
+  say "openbox on $display had gone ($(tail -1 "$work/openbox.log" 2>/dev/null)); starting it again"
+  start_window_manager
 }
 
 # The loopback server; sets $port. $BENCH_PORT picks the port.
@@ -207,6 +219,7 @@ make_program_folder() {
 bench_launch() {
   local colour=$1 timeout=$2 line
   shift 2
+  keep_window_manager
   line=$(BENCH_PROGRAM_LOG=$work/program.log $PY "$tool" launch "$watch_x" "$watch_y" "$colour" "$timeout" -- "$@")
   read -r app launch_ns seen_ns <<<"$line"
   [ -n "$app" ] || die "could not start $1"
