@@ -57,8 +57,7 @@ int main(int argc, char *argv[])
     // Qt's own scaling off, so that the screen's density reaches the program as it is.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qputenv("QT_FONT_DPI", "144");
-    Tagovnik::disableWebEngineSandboxWhenRoot();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Tagovnik::prepareWebEngine();
     Tagovnik::Application app(argc, argv);
     TestForm1RibbonDensity test;
     return QTest::qExec(&test, argc, argv);

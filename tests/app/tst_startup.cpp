@@ -4,7 +4,7 @@
 #include "messageboxwatcher.h"
 #include "startup.h"
 #include "webbrowser.h"
-#include "webenginesandbox.h"
+#include "enginepreparation.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -243,8 +243,7 @@ private Q_SLOTS:
 
 int main(int argc, char *argv[])
 {
-    disableWebEngineSandboxWhenRoot();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareWebEngine();
     Application application(argc, argv);
     if (qEnvironmentVariableIsSet("TAGOVNIK_TEST_CHOOSE_KONEC"))
         return runAndChooseKonec(application);

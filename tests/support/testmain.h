@@ -1,7 +1,6 @@
 #pragma once
 
-#include "enginerendering.h"
-#include "webenginesandbox.h"
+#include "enginepreparation.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,9 +10,7 @@
 #define TAGOVNIK_TEST_MAIN_WITH(ApplicationClass, TestClass)                                       \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        Tagovnik::disableWebEngineSandboxWhenRoot();                                               \
-        Tagovnik::chooseEngineRendering();                                                         \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        Tagovnik::prepareWebEngine();                                                              \
         ApplicationClass app(argc, argv);                                                          \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
